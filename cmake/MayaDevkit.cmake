@@ -1,0 +1,26 @@
+# Imported targets for a real Maya install (MAYA_LOCATION): Maya::OpenMaya,
+# Maya::Foundation, with the defines each platform's devkit expects.
+if(APPLE)
+  set(_maya_lib_dir "${MAYA_LOCATION}/Maya.app/Contents/MacOS")
+  set(_maya_inc_dir "${MAYA_LOCATION}/include")
+else()
+  set(_maya_lib_dir "${MAYA_LOCATION}/lib")
+  set(_maya_inc_dir "${MAYA_LOCATION}/include")
+endif()
+if(NOT EXISTS "${_maya_inc_dir}/maya/MFnPlugin.h")
+  message(FATAL_ERROR "MAYA_LOCATION=${MAYA_LOCATION} has no include/maya/MFnPlugin.h")
+endif()
+foreach(_lib OpenMaya Foundation)
+  find_library(MAYA_${_lib}_LIBRARY NAMES ${_lib} PATHS "${_maya_lib_dir}" NO_DEFAULT_PATH REQUIRED)
+  add_library(Maya::${_lib} UNKNOWN IMPORTED)
+  set_target_properties(Maya::${_lib} PROPERTIES
+    IMPORTED_LOCATION "${MAYA_${_lib}_LIBRARY}"
+    INTERFACE_INCLUDE_DIRECTORIES "${_maya_inc_dir}")
+endforeach()
+if(WIN32)
+  set_property(TARGET Maya::OpenMaya APPEND PROPERTY INTERFACE_COMPILE_DEFINITIONS NT_PLUGIN REQUIRE_IOSTREAM)
+elseif(APPLE)
+  set_property(TARGET Maya::OpenMaya APPEND PROPERTY INTERFACE_COMPILE_DEFINITIONS OSMac_ MAC_PLUGIN REQUIRE_IOSTREAM)
+else()
+  set_property(TARGET Maya::OpenMaya APPEND PROPERTY INTERFACE_COMPILE_DEFINITIONS LINUX _BOOL REQUIRE_IOSTREAM)
+endif()

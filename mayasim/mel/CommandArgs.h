@@ -1,0 +1,52 @@
+// Flag parsing for built-in commands: declare the flags, parse the Args.
+//
+//   static const std::vector<mel::FlagSpec> kFlags = {
+//       {"n", "name", 1}, {"p", "parent", 1}, {"q", "query", 0}};
+//   mel::CommandArgs a("createNode", kFlags, args);
+//   if (a.has("name")) name = a.arg("name").asString();
+//
+// In query mode (a flag named "query" is set) every other flag takes no
+// argument, as in MEL: `textField -q -text tf1`.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "mel/Interpreter.h"
+
+namespace mel {
+
+struct FlagSpec {
+  std::string shortName;  // without the dash
+  std::string longName;   // without the dash
+  int argCount = 0;       // values that follow the flag outside query mode
+  bool multiUse = false;  // may be given several times
+};
+
+class CommandArgs {
+ public:
+  // Throws mel::Error: "Invalid flag '-x'", "Flag '-x' must be passed a value.",
+  // "Flag '-x' can only be used once." ... with the command name where it helps.
+  CommandArgs(const std::string& command, const std::vector<FlagSpec>& flags, const Args& args);
+
+  bool has(const std::string& longName) const;
+  // Argument i of the flag's first use; throws mel::Error when absent.
+  const Value& arg(const std::string& longName, int i = 0) const;
+  // Every use of a multi-use flag, each with its arguments.
+  std::vector<std::vector<Value>> uses(const std::string& longName) const;
+  // What is not a flag or a flag's argument, in order (object names...).
+  const Args& positional() const { return positional_; }
+
+  bool query() const { return has("query"); }
+  bool edit() const { return has("edit"); }
+
+ private:
+  std::string command_;
+  std::vector<std::pair<std::string, std::vector<Value>>> flags_;  // by long name, in order
+  Args positional_;
+};
+
+// Common conversions for flag values, with MEL's error text on failure.
+bool toBool(const Value& v);  // true/false/on/off/yes/no/1/0
+
+}  // namespace mel

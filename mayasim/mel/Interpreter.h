@@ -1,0 +1,92 @@
+// The MEL interpreter: runs source text against a table of commands.
+// Re-entrant: a command may run MEL again (a plug-in command calling
+// MGlobal::executeCommand), so all state lives in the Interpreter object.
+#pragma once
+
+#include <functional>
+#include <map>
+#include <memory>
+#include <stdexcept>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "mel/Output.h"
+#include "mel/Value.h"
+
+namespace mel {
+
+// Thrown where a fault is found (by the interpreter or by a command); caught
+// once by Interpreter::run, which prints "// Error: line N: message //" and
+// stops the script.
+class Error : public std::runtime_error {
+ public:
+  using std::runtime_error::runtime_error;
+};
+
+class Interpreter;
+
+// Arguments as the caller gave them, in order: flags arrive as strings
+// ("-n"), words as strings, numbers as numbers, arrays as arrays.
+using Args = std::vector<Value>;
+using CommandFn = std::function<Value(Interpreter&, const Args&)>;
+
+struct RunResult {
+  bool ok = true;  // false when an error stopped the run (already printed)
+  Value value;     // value of the last statement
+};
+
+class Interpreter {
+ public:
+  explicit Interpreter(Output& out);
+  ~Interpreter();
+  Interpreter(const Interpreter&) = delete;
+  Interpreter& operator=(const Interpreter&) = delete;
+
+  Output& output() { return *out_; }
+
+  // Commands (built-in and plug-in share one table). Registering a name that
+  // exists returns false and changes nothing.
+  bool registerCommand(const std::string& name, CommandFn fn);
+  bool unregisterCommand(const std::string& name);
+  bool hasCommand(const std::string& name) const;
+  std::vector<std::string> commandNames() const;
+
+  // Parses and runs `source` at global scope. Errors are printed through
+  // output() and reported in the result; nothing is thrown.
+  // `sourceName` names the file in error messages (empty for typed text).
+  RunResult run(std::string_view source, std::string_view sourceName = {});
+
+  // As run(), but an error propagates as mel::Error (for eval, backquotes,
+  // and commands that run stored MEL on behalf of a caller).
+  Value evaluate(std::string_view source);
+
+  // Calls a command or global proc by name with already-evaluated arguments.
+  Value call(const std::string& name, const Args& args);
+
+  // Global variables (as `global` declares them), for hosts and tests.
+  bool hasGlobal(const std::string& name) const;  // name with the '$'
+  Value global(const std::string& name) const;
+
+  // When true, run() prints "// Result: v //" after a top-level statement
+  // that yields a value (interactive sessions). Default false.
+  void setEchoResults(bool on) { echoResults_ = on; }
+
+  // Directories searched by `source` and for unknown procs (<name>.mel).
+  void setScriptPath(std::vector<std::string> dirs);
+
+  // Line of the statement being executed (1-based), for error messages.
+  int currentLine() const;
+
+  // Empties global variables and procs (file -new keeps them, as Maya does;
+  // this is for tests).
+  void resetGlobals();
+
+ private:
+  struct Impl;
+  Output* out_;
+  bool echoResults_ = false;
+  std::unique_ptr<Impl> impl_;
+};
+
+}  // namespace mel
