@@ -78,6 +78,28 @@ class Interpreter {
   // Line of the statement being executed (1-based), for error messages.
   int currentLine() const;
 
+  // A message placed at the statement being executed: "line 3: m", or
+  // "file: /path/x.mel line 3: m" inside a file; just "m" outside any script.
+  std::string locate(std::string_view message) const;
+  // Prints "// Warning: line N: message //" (placed as locate() does).
+  void warning(std::string_view message);
+  // The message of the last error reported by run() or caught by catch.
+  const std::string& lastError() const;
+
+  // True when `name` is a command or a proc callable from the running code.
+  bool procExists(const std::string& name) const;
+  // The file for `source`: an existing path, else `name` or `name.mel` in
+  // the script path's directories. Empty when nothing is found.
+  std::string findScript(const std::string& name) const;
+  // Runs a script file at global scope (as `source` does); its local procs
+  // stay visible to its own global procs. Throws mel::Error on failure.
+  Value sourceFile(const std::string& pathOrName);
+
+  // For commands that fill a caller's array (tokenize, clear): after the
+  // command returns, `v` is stored into argument `index` when the caller
+  // passed a variable there.
+  void setOutArgument(std::size_t index, Value v);
+
   // Empties global variables and procs (file -new keeps them, as Maya does;
   // this is for tests).
   void resetGlobals();

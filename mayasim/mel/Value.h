@@ -16,7 +16,9 @@ using Vector3 = std::array<double, 3>;
 
 class Value {
  public:
-  Value();  // the int 0; also what a command without a result returns
+  // The int 0, marked as "no result": what a command or proc without a result
+  // returns. Result echo skips it; every other constructor gives a real value.
+  Value();
   Value(int v);
   Value(double v);
   Value(std::string v);
@@ -31,7 +33,12 @@ class Value {
   bool isFloat() const { return type() == ValueType::Float; }
   bool isString() const { return type() == ValueType::String; }
   bool isNumber() const { return isInt() || isFloat(); }
+  bool isVector() const { return type() == ValueType::Vector; }
   bool isArray() const;
+  bool isNoResult() const { return noResult_; }
+
+  // A zero value of a type: 0, 0.0, "", <<0, 0, 0>> or an empty array.
+  static Value zero(ValueType t);
 
   // MEL conversions. Scalars convert among themselves ("5.2" -> 5.2, 7.9 -> 7
   // as int, 2.0 -> "2"); an array to a scalar, or a scalar to an array, throws
@@ -44,8 +51,23 @@ class Value {
   std::vector<double> asFloatArray() const;
   std::vector<std::string> asStringArray() const;
 
+  // This value converted to type t, by the rules above (throws as they do).
+  Value convertTo(ValueType t) const;
+
   // Element count of an array (0 for a scalar).
   std::size_t size() const;
+  // Element i of an array; past the end gives the element type's zero.
+  // Throws mel::Error for a scalar.
+  Value element(std::size_t i) const;
+  // Sets element i of an array (converted to the element type), growing the
+  // array with zeros or empty strings as needed. Throws mel::Error for a scalar.
+  void setElement(std::size_t i, const Value& v);
+  // The scalar type of an array's elements (the type itself for a scalar).
+  ValueType elementType() const;
+
+  // MEL's truth test for conditions: non-zero number, non-zero vector,
+  // a string that reads as a non-zero number, a non-empty array.
+  bool isTrue() const;
 
   // The text MEL prints for this value: floats as %.10g-like ("2", "0.3333333333"),
   // arrays as their elements separated by single blanks.
@@ -55,16 +77,25 @@ class Value {
   bool operator!=(const Value& other) const { return !(*this == other); }
 
   static const char* typeName(ValueType t);  // "int", "float", "string", "vector", "int[]", ...
+  static bool isArrayType(ValueType t);
+  static ValueType arrayTypeOf(ValueType scalar);  // int -> int[]; throws for vector
 
  private:
   std::variant<int, double, std::string, Vector3, std::vector<int>, std::vector<double>,
                std::vector<std::string>>
       data_;
+  bool noResult_ = false;
 };
 
 std::ostream& operator<<(std::ostream& os, const Value& v);
 
 // The shortest text that reads back as the same double ("0.1", "20", "-3.25").
 std::string formatDouble(double v);
+
+// A float as MEL prints it: at most 10 significant digits ("2", "0.3333333333").
+std::string formatFloat(double v);
+
+// The text of a vector in result echo: "<<1, 2.5, -3>>".
+std::string formatVectorLiteral(const Vector3& v);
 
 }  // namespace mel

@@ -1,0 +1,15 @@
+// mayasim: the headless Maya host as a program. See Options.cpp for usage.
+#include <utility>
+
+#include "Options.h"
+#include "Session.h"
+#include "api/Host.h"
+
+int main(int argc, char** argv) {
+  mayasim::app::Options options;
+  if (const std::optional<int> status = mayasim::app::parseOptions(argc, argv, options)) {
+    return *status;
+  }
+  mayasim::app::Session session(mayasim::host(), std::move(options));
+  return session.run();
+}

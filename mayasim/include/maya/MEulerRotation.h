@@ -1,0 +1,33 @@
+// A rotation as three angles in radians, applied in a given order.
+#ifndef _MEulerRotation
+#define _MEulerRotation
+
+#include <maya/MStatus.h>
+#include <maya/MTypes.h>
+
+class MVector;
+
+class OPENMAYA_EXPORT MEulerRotation {
+ public:
+  enum RotationOrder { kXYZ, kYZX, kZXY, kXZY, kYXZ, kZYX };
+
+  MEulerRotation();
+  MEulerRotation(const MEulerRotation& src);
+  MEulerRotation(const MVector& v, RotationOrder ord = kXYZ);
+  MEulerRotation(double xx, double yy, double zz, RotationOrder ord = kXYZ);
+  ~MEulerRotation();
+  MEulerRotation& operator=(const MEulerRotation& src);
+
+  MVector asVector() const;
+  bool operator==(const MEulerRotation& other) const;
+  bool operator!=(const MEulerRotation& other) const;
+
+  static const char* className();
+
+  double x;
+  double y;
+  double z;
+  RotationOrder order;
+};
+
+#endif

@@ -1,0 +1,24 @@
+// Callbacks on named host events ("idle", "SelectionChanged", ...).
+#ifndef _MEventMessage
+#define _MEventMessage
+
+#include <maya/MMessage.h>
+#include <maya/MStatus.h>
+#include <maya/MTypes.h>
+
+class MString;
+class MStringArray;
+
+class OPENMAYA_EXPORT MEventMessage : public MMessage {
+ public:
+  // Calls `func(clientData)` each time the event fires until the callback is
+  // removed (MMessage::removeCallback). An unknown event name gives 0 and
+  // kFailure.
+  static MCallbackId addEventCallback(const MString& event, MMessage::MBasicFunction func,
+                                      void* clientData = NULL, MStatus* ReturnStatus = NULL);
+  static MStatus getEventNames(MStringArray& names);
+
+  static const char* className();
+};
+
+#endif

@@ -1,0 +1,38 @@
+// API type of an object, used with MObject::hasFn and MItSelectionList filters.
+#ifndef _MFn
+#define _MFn
+
+#include <maya/MTypes.h>
+
+class OPENMAYA_EXPORT MFn {
+ public:
+  MFn();
+  enum Type {
+    kInvalid = 0,
+    kBase = 1,
+    kNamedObject = 2,
+    kModel = 3,
+    kDependencyNode = 4,
+    kDagNode = 107,
+    kTransform = 110,
+    kJoint = 121,
+    kShape = 248,
+    kCamera = 250,
+    // kLocator, kLight and kPointLight: the numbers are this host's own choice.
+    kLocator = 281,
+    kMesh = 296,
+    kMeshGeom = 297,
+    kLight = 302,
+    kPointLight = 309,
+    kPluginDependNode = 459,
+    // kAttribute and kTypedAttribute: the numbers are this host's own choice.
+    kAttribute = 558,
+    kNumericAttribute = 566,
+    kUnitAttribute = 573,
+    kTypedAttribute = 577,
+    kMeshData = 589,
+    kLast = 1150
+  };
+};
+
+#endif

@@ -1,0 +1,40 @@
+// Base of the data function sets; its Type names the kinds of data an
+// attribute can hold.
+#ifndef _MFnData
+#define _MFnData
+
+#include <maya/MFnBase.h>
+#include <maya/MTypes.h>
+
+class OPENMAYA_EXPORT MFnData : public MFnBase {
+ public:
+  enum Type {
+    kInvalid,
+    kNumeric,
+    kPlugin,
+    kPluginGeometry,
+    kString,
+    kMatrix,
+    kStringArray,
+    kDoubleArray,
+    kFloatArray,
+    kIntArray,
+    kPointArray,
+    kVectorArray,
+    kComponentList,
+    kMesh,
+    kLattice,
+    kNurbsCurve,
+    kNurbsSurface,
+    kSphere,
+    kDynArrayAttrs,
+    kDynSweptGeometry,
+    kSubdSurface,
+    kNObject,
+    kNId,
+    kAny,
+    kLast
+  };
+};
+
+#endif

@@ -1,0 +1,165 @@
+// Evaluating expressions.
+#include "mel/Operators.h"
+#include "mel/Runtime.h"
+
+namespace mel {
+
+namespace {
+
+bool isAssignable(const Expr& e) { return e.kind == ExprKind::Variable || e.kind == ExprKind::Index; }
+
+}  // namespace
+
+// One small function per node kind keeps eval's own frame small: eval
+// recurses once per nesting level, so its frame size bounds script depth.
+Value Interpreter::Impl::eval(const Expr& e) {
+  switch (e.kind) {
+    case ExprKind::Literal: return static_cast<const LiteralExpr&>(e).value;
+    case ExprKind::Variable: return lookup(static_cast<const VariableExpr&>(e).name)->value;
+    case ExprKind::Index: return evalIndex(static_cast<const IndexExpr&>(e));
+    case ExprKind::Component: return evalComponent(static_cast<const ComponentExpr&>(e));
+    case ExprKind::ArrayLiteral: return evalArrayLiteral(static_cast<const ArrayLiteralExpr&>(e));
+    case ExprKind::VectorLiteral: return evalVectorLiteral(static_cast<const VectorLiteralExpr&>(e));
+    case ExprKind::Unary: return evalUnary(static_cast<const UnaryExpr&>(e));
+    case ExprKind::Binary: return evalBinary(static_cast<const BinaryExpr&>(e));
+    case ExprKind::Logical: return evalLogical(static_cast<const LogicalExpr&>(e));
+    case ExprKind::Ternary: {
+      const auto& t = static_cast<const TernaryExpr&>(e);
+      return eval(*t.condition).isTrue() ? eval(*t.ifTrue) : eval(*t.ifFalse);
+    }
+    case ExprKind::Assign: return evalAssign(static_cast<const AssignExpr&>(e));
+    case ExprKind::IncDec: return evalIncDec(static_cast<const IncDecExpr&>(e));
+    case ExprKind::Call: return evalCall(static_cast<const CallExpr&>(e));
+    case ExprKind::Catch: return evalCatch(static_cast<const CatchExpr&>(e));
+    case ExprKind::Cast: {
+      const auto& c = static_cast<const CastExpr&>(e);
+      return eval(*c.operand).convertTo(c.type);
+    }
+  }
+  return Value();
+}
+
+Value Interpreter::Impl::evalComponent(const ComponentExpr& c) {
+  return Value(eval(*c.vector).asVector()[static_cast<std::size_t>(c.component)]);
+}
+
+Value Interpreter::Impl::evalVectorLiteral(const VectorLiteralExpr& v) {
+  Vector3 out{0, 0, 0};
+  for (std::size_t i = 0; i < 3 && i < v.components.size(); ++i) out[i] = eval(*v.components[i]).asFloat();
+  return Value(out);
+}
+
+Value Interpreter::Impl::evalUnary(const UnaryExpr& u) {
+  Value operand = eval(*u.operand);
+  if (u.op == UnaryOp::Not) return Value(operand.isTrue() ? 0 : 1);
+  return detail::negate(operand);
+}
+
+Value Interpreter::Impl::evalBinary(const BinaryExpr& b) {
+  Value left = eval(*b.left);
+  return detail::binaryOp(b.op, left, eval(*b.right));
+}
+
+Value Interpreter::Impl::evalLogical(const LogicalExpr& l) {
+  bool left = eval(*l.left).isTrue();
+  if (l.isAnd ? !left : left) return Value(left ? 1 : 0);
+  return Value(eval(*l.right).isTrue() ? 1 : 0);
+}
+
+Value Interpreter::Impl::evalIndex(const IndexExpr& e) {
+  detail::VariablePtr var = lookup(e.name);
+  int index = eval(*e.index).asInt();
+  if (!var->value.isArray()) throw Error("\"" + e.name + "\" is not an array.");
+  if (index < 0) throw Error("Array index out of bounds: " + std::to_string(index) + ".");
+  return var->value.element(static_cast<std::size_t>(index));
+}
+
+Value Interpreter::Impl::evalArrayLiteral(const ArrayLiteralExpr& e) {
+  std::vector<Value> items;
+  items.reserve(e.elements.size());
+  ValueType type = ValueType::IntArray;
+  for (const ExprPtr& x : e.elements) {
+    items.push_back(eval(*x));
+    const Value& v = items.back();
+    if (v.isArray() || v.isVector())
+      throw Error(std::string("Cannot put data of type ") + Value::typeName(v.type()) + " in an array.");
+    if (v.isString()) type = ValueType::StringArray;
+    else if (v.isFloat() && type == ValueType::IntArray) type = ValueType::FloatArray;
+  }
+  if (e.elements.empty()) type = ValueType::StringArray;
+  Value array = Value::zero(type);
+  for (std::size_t i = 0; i < items.size(); ++i) array.setElement(i, items[i]);
+  return array;
+}
+
+Value Interpreter::Impl::evalAssign(const AssignExpr& e) {
+  std::optional<long long> index;
+  std::string name;
+  if (e.target->kind == ExprKind::Index) {
+    const auto& ix = static_cast<const IndexExpr&>(*e.target);
+    name = ix.name;
+    index = eval(*ix.index).asInt();
+  } else {
+    name = static_cast<const VariableExpr&>(*e.target).name;
+  }
+  Value v = eval(*e.value);
+  if (e.op) {
+    detail::VariablePtr var = lookup(name);
+    Value current = index ? (var->value.isArray() && *index >= 0 ? var->value.element(static_cast<std::size_t>(*index))
+                                                                 : var->value)
+                          : var->value;
+    v = detail::binaryOp(*e.op, current, v);
+  }
+  return store(name, index, v);
+}
+
+Value Interpreter::Impl::evalIncDec(const IncDecExpr& e) {
+  std::optional<long long> index;
+  std::string name;
+  if (e.target->kind == ExprKind::Index) {
+    const auto& ix = static_cast<const IndexExpr&>(*e.target);
+    name = ix.name;
+    index = eval(*ix.index).asInt();
+  } else {
+    name = static_cast<const VariableExpr&>(*e.target).name;
+  }
+  detail::VariablePtr var = lookup(name);
+  Value old = index && var->value.isArray() && *index >= 0 ? var->value.element(static_cast<std::size_t>(*index))
+                                                           : var->value;
+  Value updated = detail::binaryOp(e.increment ? BinaryOp::Add : BinaryOp::Sub, old, Value(1));
+  Value stored = store(name, index, updated);
+  return e.prefix ? stored : old;
+}
+
+Value Interpreter::Impl::evalCall(const CallExpr& e) {
+  at(e.line);
+  Args args;
+  args.reserve(e.args.size());
+  for (const ExprPtr& a : e.args) args.push_back(eval(*a));
+  at(e.line);
+  outArgument.reset();
+  Value result = call(e.name, args);
+  if (outArgument) {
+    auto [i, v] = std::move(*outArgument);
+    outArgument.reset();
+    if (i < e.args.size() && isAssignable(*e.args[i])) storeTo(*e.args[i], v);
+  }
+  return result;
+}
+
+Value Interpreter::Impl::evalCatch(const CatchExpr& e) {
+  detail::Location saved = location;
+  try {
+    eval(*e.body);
+    return Value(0);
+  } catch (const ParseError& err) {
+    report(err.what(), describe(err), !e.quiet);
+  } catch (const std::exception& err) {
+    report(err.what(), locate(err.what()), !e.quiet);
+  }
+  location = saved;
+  outArgument.reset();
+  return Value(1);
+}
+
+}  // namespace mel

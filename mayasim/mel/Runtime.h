@@ -1,0 +1,179 @@
+// The interpreter's state and evaluator (internal). Statements are executed
+// in EvalStmt.cpp, expressions in EvalExpr.cpp, variables in Variables.cpp,
+// calls, procs and sourcing in Calls.cpp.
+#pragma once
+
+#include <cstdint>
+#include <map>
+#include <memory>
+#include <optional>
+#include <set>
+#include <string>
+#include <unordered_map>
+#include <utility>
+#include <vector>
+
+#include "mel/Ast.h"
+#include "mel/Interpreter.h"
+#include "mel/Parser.h"
+
+namespace mel {
+
+namespace detail {
+
+struct Variable {
+  ValueType type;
+  Value value;
+};
+using VariablePtr = std::shared_ptr<Variable>;
+// Names (with '$') to variables; a global is shared by every scope that
+// declares it.
+using Scope = std::unordered_map<std::string, VariablePtr>;
+
+struct FileContext;
+
+struct Proc {
+  std::shared_ptr<const ProcDef> def;
+  // The file whose local procs the body sees. Null for a local proc, which
+  // is only ever found through (and run in) its own file.
+  std::shared_ptr<FileContext> file;
+};
+
+// One source of procs: a file, or everything typed interactively.
+struct FileContext {
+  std::string name;  // empty for typed text
+  std::map<std::string, Proc> localProcs;
+};
+
+enum class Flow { Normal, Break, Continue, Return };
+
+// One activation: the global level of a script, or a proc call.
+struct Frame {
+  std::vector<std::shared_ptr<Scope>> scopes;  // innermost last
+  std::shared_ptr<FileContext> file;
+  const ProcDef* proc = nullptr;
+  bool returned = false;
+  Value returnValue;
+};
+
+// Where the running statement is, for messages.
+struct Location {
+  std::shared_ptr<FileContext> file;
+  int line = 0;
+};
+
+}  // namespace detail
+
+struct Interpreter::Impl {
+  explicit Impl(Interpreter& owner);
+
+  Interpreter& self;
+  std::map<std::string, CommandFn> commands;
+  std::map<std::string, detail::Proc> globalProcs;
+  detail::Scope globals;
+  std::shared_ptr<detail::Scope> topScope;  // variables of the global level, kept between runs
+  std::shared_ptr<detail::FileContext> typed;
+  std::map<std::string, std::shared_ptr<detail::FileContext>> files;
+  std::vector<std::unique_ptr<detail::Frame>> frames;
+  detail::Location location;
+  int depth = 0;     // nested proc calls, runs and sources
+  int runDepth = 0;  // nested Interpreter::run calls
+  std::uintptr_t stackBase = 0;
+  std::vector<std::string> scriptPath;
+  std::set<std::string> autoSourcing;
+  std::string lastError;
+  std::optional<std::pair<std::size_t, Value>> outArgument;
+
+  detail::Frame& frame() { return *frames.back(); }
+
+  // ---- running (Interpreter.cpp) ----
+  Value runScript(const Script& script, const std::shared_ptr<detail::FileContext>& file, bool echo);
+  std::shared_ptr<detail::FileContext> contextFor(std::string_view sourceName);
+  std::string locate(std::string_view message) const;
+  static std::string describe(const ParseError& e);
+  void report(const std::string& message, const std::string& placed, bool print);
+  void at(int line);
+
+  // ---- statements (EvalStmt.cpp) ----
+  detail::Flow exec(const Stmt& s);
+  detail::Flow execList(const std::vector<StmtPtr>& list);
+  void execDecl(const DeclStmt& d);
+  detail::Flow execFor(const ForStmt& f);
+  detail::Flow execForIn(const ForInStmt& f);
+  detail::Flow execSwitch(const SwitchStmt& s);
+  void defineProc(const ProcStmt& p);
+
+  // ---- expressions (EvalExpr.cpp) ----
+  Value eval(const Expr& e);
+  Value evalIndex(const IndexExpr& e);
+  Value evalComponent(const ComponentExpr& e);
+  Value evalVectorLiteral(const VectorLiteralExpr& e);
+  Value evalUnary(const UnaryExpr& e);
+  Value evalBinary(const BinaryExpr& e);
+  Value evalLogical(const LogicalExpr& e);
+  Value evalArrayLiteral(const ArrayLiteralExpr& e);
+  Value evalAssign(const AssignExpr& e);
+  Value evalIncDec(const IncDecExpr& e);
+  Value evalCall(const CallExpr& e);
+  Value evalCatch(const CatchExpr& e);
+
+  // ---- variables (Variables.cpp) ----
+  detail::VariablePtr find(const std::string& name) const;
+  detail::VariablePtr lookup(const std::string& name) const;  // throws when undeclared
+  detail::VariablePtr declareLocal(const std::string& name, ValueType type);
+  detail::VariablePtr declareGlobal(const std::string& name, ValueType type, bool& created);
+  // Stores v into a variable or an array element (index), declaring an
+  // undeclared variable from v's type. Returns the stored value.
+  Value store(const std::string& name, std::optional<long long> index, const Value& v);
+  Value storeTo(const Expr& target, const Value& v);
+
+  // ---- calls (Calls.cpp) ----
+  Value call(const std::string& name, const Args& args);
+  Value callFromScriptPath(const std::string& name, const Args& args);
+  Value callProc(const detail::Proc& proc, const std::shared_ptr<detail::FileContext>& file, const Args& args);
+  Value source(const std::string& pathOrName);
+  std::string findOnScriptPath(const std::string& fileName) const;
+
+  // Pushes an activation for the global level (sharing the persistent top
+  // scope) or for a proc call (a fresh scope); pops it on every exit.
+  class FrameGuard {
+   public:
+    FrameGuard(Impl& impl, std::shared_ptr<detail::FileContext> file, const ProcDef* proc);
+    ~FrameGuard() { impl_.frames.pop_back(); }
+    FrameGuard(const FrameGuard&) = delete;
+    FrameGuard& operator=(const FrameGuard&) = delete;
+
+   private:
+    Impl& impl_;
+  };
+
+  // A block's scope.
+  class ScopeGuard {
+   public:
+    explicit ScopeGuard(Impl& impl);
+    ~ScopeGuard() { impl_.frame().scopes.pop_back(); }
+    ScopeGuard(const ScopeGuard&) = delete;
+    ScopeGuard& operator=(const ScopeGuard&) = delete;
+
+   private:
+    Impl& impl_;
+  };
+
+  // Counts nesting of calls, runs and sources; refuses to go so deep that the
+  // C++ stack could overflow.
+  class DepthGuard {
+   public:
+    explicit DepthGuard(Impl& impl);
+    ~DepthGuard() { --impl_.depth; }
+    DepthGuard(const DepthGuard&) = delete;
+    DepthGuard& operator=(const DepthGuard&) = delete;
+
+   private:
+    Impl& impl_;
+  };
+};
+
+// Registers print, size, eval, source, the math and string functions...
+void registerLanguageCommands(Interpreter& interp);
+
+}  // namespace mel

@@ -1,0 +1,32 @@
+#include "osc/zubCmd_toggleOSC.h"
+
+#include <maya/MEventMessage.h>
+#include <maya/MMessage.h>
+#include <maya/MString.h>
+
+#include "osc/OscIdle.h"
+#include "plugin/PluginState.h"
+
+zubCmd_toggleOSC::~zubCmd_toggleOSC() = default;
+
+void* zubCmd_toggleOSC::creator() { return new zubCmd_toggleOSC; }
+
+// The switch and the callback change at once and stay changed under undo; the
+// modifier holds only the node made by a switch-on.
+MStatus zubCmd_toggleOSC::doIt(const MArgList& /*args*/) {
+  const bool on = !pluginState.oscEnabled;
+  pluginState.oscEnabled = on;
+  if (on) {
+    pluginState.oscNode = modifier_.createNode(MString(kNodeType));
+    pluginState.idleCallbackId = MEventMessage::addEventCallback("idle", oscIdleCallback);
+  } else {
+    MMessage::removeCallback(pluginState.idleCallbackId);
+  }
+  return redoIt();
+}
+
+MStatus zubCmd_toggleOSC::redoIt() { return modifier_.doIt(); }
+
+MStatus zubCmd_toggleOSC::undoIt() { return modifier_.undoIt(); }
+
+bool zubCmd_toggleOSC::isUndoable() const { return true; }

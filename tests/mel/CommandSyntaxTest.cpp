@@ -1,0 +1,124 @@
+// Command syntax and function syntax, backquotes, and CommandArgs.
+#include "MelFixture.h"
+#include "mel/CommandArgs.h"
+
+using mel::Args;
+using mel::Value;
+
+namespace {
+
+class CommandSyntaxTest : public MelTest {
+ protected:
+  void SetUp() override {
+    // `record` keeps its arguments and returns how many it got.
+    interp.registerCommand("record", [this](mel::Interpreter&, const Args& a) {
+      seen = a;
+      return Value(static_cast<int>(a.size()));
+    });
+  }
+  Args recorded(const std::string& source) {
+    seen.clear();
+    EXPECT_TRUE(interp.run(source).ok) << source << "\n" << capture.text();
+    return seen;
+  }
+  Args seen;
+};
+
+}  // namespace
+
+TEST_F(CommandSyntaxTest, WordsNumbersFlagsAndVariables) {
+  Args a = recorded("string $o = \"pCube1\"; record -n 5 -5 word 2.5 $o (\"x\" + 1) \"q s\";");
+  EXPECT_EQ(a, (Args{Value("-n"), Value(5), Value(-5), Value("word"), Value(2.5), Value("pCube1"), Value("x1"),
+                     Value("q s")}));
+}
+
+TEST_F(CommandSyntaxTest, WordsKeepPathAndAttributeCharacters) {
+  Args a = recorded("record pCube1.tx |group1|pCube1 pCube1.rotate[0] ns:node* ..;");
+  EXPECT_EQ(a, (Args{Value("pCube1.tx"), Value("|group1|pCube1"), Value("pCube1.rotate[0]"), Value("ns:node*"),
+                     Value("..")}));
+}
+
+TEST_F(CommandSyntaxTest, ArgumentsMaySpanLinesUntilTheSemicolon) {
+  Args a = recorded("record -label \"Go\"\n    -command \"print 1\"\n    b1;");
+  EXPECT_EQ(a.size(), 5u);
+  EXPECT_EQ(a[4], Value("b1"));
+}
+
+TEST_F(CommandSyntaxTest, IndexedVariableTouchingItsBracket) {
+  EXPECT_EQ(recorded("string $s[] = {\"a\", \"b\"}; record $s[1];"), (Args{Value("b")}));
+  EXPECT_EQ(recorded("int $arr[] = {4, 5}; record $arr;"), (Args{Value(std::vector<int>{4, 5})}));
+}
+
+TEST_F(CommandSyntaxTest, FunctionSyntaxIsEquivalent) {
+  EXPECT_EQ(recorded("record(\"-n\", 5, \"word\");"), (Args{Value("-n"), Value(5), Value("word")}));
+  EXPECT_EQ(recorded("record();"), Args{});
+  // A parenthesised first argument followed by more arguments is command syntax.
+  EXPECT_EQ(recorded("string $n = \"a\"; record ($n + \".tx\") 2;"), (Args{Value("a.tx"), Value(2)}));
+  EXPECT_EQ(recorded("record (\"o\") -5;"), (Args{Value("o"), Value(-5)}));
+  // A call followed by an operator is an expression.
+  EXPECT_EQ(value("record(1, 2) + 10;"), Value(12));
+}
+
+TEST_F(CommandSyntaxTest, ProcsAcceptBothSyntaxes) {
+  const char* p = "proc float myTime(string $f, float $t) { return $t * 2; }\n";
+  EXPECT_EQ(value(std::string(p) + "myTime -e 1;"), Value(2.0));
+  EXPECT_EQ(value(std::string(p) + "myTime(\"-e\", 1);"), Value(2.0));
+}
+
+TEST_F(CommandSyntaxTest, BackquotesRunOneCommandForItsValue) {
+  EXPECT_EQ(value("`record a b c` + 1;"), Value(4));
+  EXPECT_EQ(value("string $r = `record x`; $r;"), Value("1"));
+  EXPECT_EQ(recorded("record `record 1 2` z;"), (Args{Value(2), Value("z")}));
+  EXPECT_EQ(value("size(`record`);"), Value(1));  // size of "0"
+}
+
+TEST_F(CommandSyntaxTest, CatchHoldsACommandOrAnExpression) {
+  EXPECT_EQ(value("catch(record -x 1);"), Value(0));
+  EXPECT_EQ(value("catchQuiet(`noSuchCommand`);"), Value(1));
+  EXPECT_EQ(capture.text(), "");
+}
+
+TEST(CommandArgs, ParsesFlagsByShortOrLongNameKeepingValueTypes) {
+  std::vector<mel::FlagSpec> flags = {{"n", "name", 1}, {"wh", "widthHeight", 2}, {"q", "query", 0},
+                                      {"e", "edit", 0}, {"ch", "child", 1, true}};
+  mel::CommandArgs a("cmd", flags, {Value("-n"), Value("x"), Value("obj"), Value("-widthHeight"), Value(3),
+                                    Value(4.5), Value("-ch"), Value("a"), Value("-ch"), Value("b")});
+  EXPECT_TRUE(a.has("name"));
+  EXPECT_EQ(a.arg("name"), Value("x"));
+  EXPECT_EQ(a.arg("widthHeight", 1), Value(4.5));
+  EXPECT_EQ(a.positional(), (Args{Value("obj")}));
+  EXPECT_EQ(a.uses("child").size(), 2u);
+  EXPECT_FALSE(a.query());
+  EXPECT_THROW(a.arg("edit"), mel::Error);
+}
+
+TEST(CommandArgs, QueryModeAnywhereMeansFlagsTakeNoValues) {
+  std::vector<mel::FlagSpec> flags = {{"tx", "text", 1}, {"q", "query", 0}};
+  mel::CommandArgs a("textField", flags, {Value("-text"), Value("tf1"), Value("-q")});
+  EXPECT_TRUE(a.query());
+  EXPECT_TRUE(a.has("text"));
+  EXPECT_EQ(a.positional(), (Args{Value("tf1")}));
+}
+
+TEST(CommandArgs, ReportsBadFlagsWithMelWording) {
+  std::vector<mel::FlagSpec> flags = {{"n", "name", 1}, {"v", "value", 2}};
+  auto message = [&](Args args) -> std::string {
+    try {
+      mel::CommandArgs a("cmd", flags, args);
+    } catch (const mel::Error& e) {
+      return e.what();
+    }
+    return "no error";
+  };
+  EXPECT_EQ(message({Value("-bogus")}), "Invalid flag '-bogus'");
+  EXPECT_EQ(message({Value("-v"), Value(1)}), "Flag '-v' must be passed 2 argument(s).");
+  EXPECT_EQ(message({Value("-n"), Value("a"), Value("-name"), Value("b")}), "Flag '-name' can only be used once.");
+  EXPECT_EQ(message({Value("-n"), Value("-weird")}), "no error");  // a value may look like a flag
+}
+
+TEST(CommandArgs, ToBoolAcceptsMelSpellings) {
+  for (const char* t : {"true", "on", "yes", "1", "TRUE"}) EXPECT_TRUE(mel::toBool(Value(t))) << t;
+  for (const char* f : {"false", "off", "no", "0"}) EXPECT_FALSE(mel::toBool(Value(f))) << f;
+  EXPECT_TRUE(mel::toBool(Value(2)));
+  EXPECT_THROW(mel::toBool(Value("maybe")), mel::Error);
+}

@@ -1,0 +1,86 @@
+// Operators, promotion between int, float, string and vector, precedence.
+#include "MelFixture.h"
+
+using mel::Value;
+
+using ExpressionTest = MelTest;
+
+TEST_F(ExpressionTest, IntDivisionTruncatesEvenIntoAFloat) {
+  EXPECT_EQ(value("7/2;"), Value(3));
+  EXPECT_EQ(value("7/2.0;"), Value(3.5));
+  EXPECT_EQ(value("float $w = 1/2; $w;"), Value(0.0));
+  EXPECT_EQ(value("float(1)/2;"), Value(0.5));
+  EXPECT_EQ(value("-7/2;"), Value(-3));
+  EXPECT_EQ(value("7 % 3;"), Value(1));
+}
+
+TEST_F(ExpressionTest, PlusConcatenatesLeftToRight) {
+  EXPECT_EQ(value("\"500\" + 5;"), Value("5005"));
+  EXPECT_EQ(value("\"x\" + 1 + 2;"), Value("x12"));
+  EXPECT_EQ(value("1 + 2 + \"x\";"), Value("3x"));
+  EXPECT_EQ(value("\"v\" + 0.5;"), Value("v0.5"));
+}
+
+TEST_F(ExpressionTest, IntArithmeticWrapsAt32Bits) {
+  EXPECT_EQ(value("2147483647 + 1;"), Value(-2147483647 - 1));
+  EXPECT_EQ(value("0xff;"), Value(255));
+  EXPECT_EQ(value("0xffffffff;"), Value(-1));
+  EXPECT_EQ(value("-2147483648 / -1;").isNumber(), true);  // no trap
+}
+
+TEST_F(ExpressionTest, PrecedenceAndAssociativity) {
+  EXPECT_EQ(value("2 + 3 * 4;"), Value(14));
+  EXPECT_EQ(value("(2 + 3) * 4;"), Value(20));
+  EXPECT_EQ(value("10 - 4 - 3;"), Value(3));
+  EXPECT_EQ(value("1 < 2 == 1;"), Value(1));
+  EXPECT_EQ(value("0 || 1 && 0;"), Value(0));
+  EXPECT_EQ(value("1 ? 2 : 0 ? 3 : 4;"), Value(2));
+  EXPECT_EQ(value("-2 * -3;"), Value(6));
+  EXPECT_EQ(value("!0 + !5;"), Value(1));
+}
+
+TEST_F(ExpressionTest, LogicalOperatorsShortCircuit) {
+  // The right side would fail if evaluated.
+  EXPECT_EQ(value("0 && (1/0);"), Value(0));
+  EXPECT_EQ(value("1 || undefinedProc();"), Value(1));
+}
+
+TEST_F(ExpressionTest, ComparisonsOfNumbersAndStrings) {
+  EXPECT_EQ(value("1 == 1.0;"), Value(1));
+  EXPECT_EQ(value("\"abc\" == \"abc\";"), Value(1));
+  EXPECT_EQ(value("\"abc\" != \"abd\";"), Value(1));
+  EXPECT_EQ(value("2.5 >= 3;"), Value(0));
+}
+
+TEST_F(ExpressionTest, AssignmentsAndIncrements) {
+  EXPECT_EQ(value("int $i = 7.9; $i;"), Value(7));
+  EXPECT_EQ(value("int $j = 5; $j += 2.9; $j;"), Value(7));  // stored as int
+  EXPECT_EQ(value("string $s = \"a\"; $s += 1; $s;"), Value("a1"));
+  EXPECT_EQ(value("int $k = 1; int $a = $k++; int $b = ++$k; $a * 10 + $b;"), Value(13));
+  EXPECT_EQ(value("int $m = 3; $m--; --$m; $m;"), Value(1));
+  EXPECT_EQ(value("int $x, $y; $x = $y = 4; $x + $y;"), Value(8));
+  EXPECT_EQ(value("int $arr[] = {5, 6}; $arr[1] *= 2; $arr[1];"), Value(12));
+}
+
+TEST_F(ExpressionTest, CastsAndConversionFunctions) {
+  EXPECT_EQ(value("(int)7.5;"), Value(7));
+  EXPECT_EQ(value("(string)56.56;"), Value("56.56"));
+  EXPECT_EQ(value("(float)\"2.5\" * 2;"), Value(5.0));
+  EXPECT_EQ(value("int(\"42\") + 1;"), Value(43));
+  EXPECT_EQ(value("string(3) + 4;"), Value("34"));
+}
+
+TEST_F(ExpressionTest, Vectors) {
+  EXPECT_EQ(value("<<1, 2, 3>> + <<1, 1, 1>>;"), Value(mel::Vector3{2, 3, 4}));
+  EXPECT_EQ(value("<<1, 2, 3>> * <<1, 1, 1>>;"), Value(6.0));  // dot product
+  EXPECT_EQ(value("<<1, 0, 0>> ^ <<0, 1, 0>>;"), Value(mel::Vector3{0, 0, 1}));
+  EXPECT_EQ(value("vector $v = <<4, 5, 6>>; $v.y;"), Value(5.0));
+  EXPECT_EQ(value("vector $w = 2; $w;"), Value(mel::Vector3{2, 2, 2}));
+}
+
+TEST_F(ExpressionTest, TruthOfValues) {
+  EXPECT_EQ(value("int $r = 0; if (\"1\") $r = 1; $r;"), Value(1));
+  EXPECT_EQ(value("int $r = 0; if (\"\") $r = 1; $r;"), Value(0));
+  EXPECT_EQ(value("int $r = 0; if (0.5) $r = 1; $r;"), Value(1));
+  EXPECT_EQ(value("int $t = true + yes + on + false; $t;"), Value(3));
+}
