@@ -17,15 +17,6 @@ namespace {
 constexpr unsigned int kBytesPerPixel = 4;  // red, green, blue, alpha
 constexpr double kGridPitch = 10.0;         // pixels per scene unit; cubes are .1 wide
 
-// Red must come first in every pixel. A host whose image class has no
-// channel-order switch always delivers RGBA.
-template <typename Image>
-auto useRgbaOrder(Image& image, int) -> decltype(image.setRGBA(true), void()) {
-  image.setRGBA(true);
-}
-template <typename Image>
-void useRgbaOrder(Image&, long) {}
-
 MString sizeText(unsigned int width, unsigned int height) {
   return MString() + static_cast<double>(width) + " " + static_cast<double>(height);
 }
@@ -100,7 +91,7 @@ MStatus zubCmd_boxesFromImage::doIt(const MArgList& args) {
     reportError(MString("cannot read the image file \"") + pluginState.imageFileName + "\"");
     return MS::kFailure;
   }
-  useRgbaOrder(image, 0);
+  image.setRGBA(true);
   MGlobal::displayInfo(MString("Original size: ") + sizeText(width, height));
 
   if (!resizeByScale(image, width, height, pluginState.imageScale)) return MS::kFailure;

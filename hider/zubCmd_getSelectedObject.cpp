@@ -12,7 +12,7 @@
 #include "hider/HiderLabels.h"
 #include "plugin/PluginState.h"
 
-bool zubCmd_getSelectedObject::pickAsHider = false;
+bool zubCmd_getSelectedObject::pickAsHider = true;
 
 void* zubCmd_getSelectedObject::creator() { return new zubCmd_getSelectedObject; }
 

@@ -138,14 +138,8 @@ void setStatus(MStatus* out, MStatus value) {
   if (out) *out = value;
 }
 
-// Handed to the MDataHandle constructor; see makeHandle().
-thread_local std::shared_ptr<HandleData> tNextHandle;
-// Handed to the MDataBlock copy constructor; see runWithBlock().
-thread_local void* tNextBlock = nullptr;
-
 MDataHandle makeHandle(std::shared_ptr<HandleData> data) {
-  tNextHandle = std::move(data);
-  return MDataHandle();
+  return ObjectAccess::makeDataHandle(std::move(data));
 }
 
 // Getters of a handle that denotes nothing read and write this.
@@ -227,8 +221,7 @@ MObject attributeOf(const MPlug& plug) { return ObjectAccess::plugAttribute(plug
 
 // Blocks are made only by the host, for one compute call (runWithBlock).
 MDataBlock::MDataBlock() : impl_(nullptr) {}
-MDataBlock::MDataBlock(const MDataBlock& other)
-    : impl_(tNextBlock ? std::exchange(tNextBlock, nullptr) : other.impl_) {}
+MDataBlock::MDataBlock(const MDataBlock& other) : impl_(other.impl_) {}
 MDataBlock::~MDataBlock() = default;
 
 MDataHandle MDataBlock::inputValue(const MPlug& plug, MStatus* ReturnStatus) {
@@ -257,7 +250,7 @@ const char* MDataBlock::className() { return "MDataBlock"; }
 
 // =============================================================== MDataHandle
 
-MDataHandle::MDataHandle() : impl_(std::move(tNextHandle)) {}
+MDataHandle::MDataHandle() = default;
 MDataHandle::MDataHandle(const MDataHandle& other) = default;
 MDataHandle::~MDataHandle() = default;
 MDataHandle& MDataHandle::operator=(const MDataHandle& other) = default;
@@ -324,20 +317,17 @@ const char* MDataHandle::className() { return "MDataHandle"; }
 
 namespace mayasim {
 
-namespace {
-
-// Calls `fn` with a data block for `state`. Only the host makes blocks: the
-// copy constructor takes the pending state instead of reading its argument,
-// which is therefore never touched.
-template <typename Fn>
-auto runWithBlock(BlockState& state, Fn fn) {
-  alignas(MDataBlock) unsigned char unused[sizeof(MDataBlock)] = {};
-  tNextBlock = &state;
-  MDataBlock block(*reinterpret_cast<const MDataBlock*>(unused));
-  return fn(block);
+MStatus ObjectAccess::computeWithBlock(MPxNode& node, const MPlug& plug, void* blockState) {
+  MDataBlock block;
+  block.impl_ = blockState;
+  return node.compute(plug, block);
 }
 
-}  // namespace
+MDataHandle ObjectAccess::makeDataHandle(std::shared_ptr<void> handleData) {
+  MDataHandle handle;
+  handle.impl_ = std::move(handleData);
+  return handle;
+}
 
 bool computePluginNode(MPxNode& node, scene::Scene& scene, scene::NodeId id,
                        const scene::AttrSpec& attr) {
@@ -348,7 +338,7 @@ bool computePluginNode(MPxNode& node, scene::Scene& scene, scene::NodeId id,
 
   MStatus status;
   try {
-    status = runWithBlock(state, [&](MDataBlock& block) { return node.compute(plug, block); });
+    status = ObjectAccess::computeWithBlock(node, plug, &state);
   } catch (const std::exception& e) {
     host().output().error(scene.plugName(scene::Plug{id, attr.index}) + ": compute failed: " +
                           e.what());

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <optional>
 
+#include "api/ComputationInterrupt.h"
 #include "api/ObjectAccess.h"
 #include "api/plugins/PluginCommands.h"
 #include "mel/builtins/SceneCommands.h"
@@ -25,6 +26,7 @@ Host::Host()
   registerSceneCommands(*mel_, *scene_);
   ui::registerUiCommands(*mel_, *ui_);
   registerPluginCommands(*this);
+  registerComputationCommands(*this);
 }
 
 Host::~Host() = default;
@@ -231,6 +233,7 @@ void Host::reset() {
   trace_.clear();
   callbacks_.clear();
   clearInterrupt();
+  clearInterrupts();
 }
 
 }  // namespace mayasim

@@ -1,5 +1,6 @@
 // MImage over stb: decoding (PNG, JPEG, BMP, TGA, GIF, PSD, HDR, PIC, PNM),
-// resizing and writing.
+// resizing, and writing PNG, BMP and TGA (stb's JPEG writer shifts negative
+// values, which the sanitizers rightly refuse).
 //
 // Pixels are always 4 channels in RGBA order, tightly packed. Rows run
 // bottom to top, as in Maya: row 0 of pixels() is the bottom row of the
@@ -220,7 +221,6 @@ MStatus MImage::writeToFile(MString pathname, MString outputFormat) const {
   const std::string path = pathname.asChar();
   std::string format = lowered(outputFormat.asChar());
   if (format == "iff" || format.empty()) format = extensionOf(path);  // no IFF writer here
-  if (format == "jpeg") format = "jpg";
   if (path.empty() || impl_->valueCount() == 0) return MS::kFailure;
 
   // Bytes, top row first, as files keep them.
@@ -244,8 +244,6 @@ MStatus MImage::writeToFile(MString pathname, MString outputFormat) const {
     ok = stbi_write_bmp(path.c_str(), w, h, kChannels, data.data());
   else if (format == "tga")
     ok = stbi_write_tga(path.c_str(), w, h, kChannels, data.data());
-  else if (format == "jpg")
-    ok = stbi_write_jpg(path.c_str(), w, h, kChannels, data.data(), 95);
   else
     return MS::kInvalidParameter;
   return ok ? MS::kSuccess : MS::kFailure;
@@ -263,3 +261,8 @@ void MImage::verticalFlip() {
   else if (impl_->type == kFloat)
     flipRows(impl_->floats, rowValues, impl_->height);
 }
+
+// Pixels here are always red, green, blue, alpha; the switch exists for
+// sources written for hosts whose default order differs.
+void MImage::setRGBA(bool) {}
+bool MImage::isRGBA() const { return true; }

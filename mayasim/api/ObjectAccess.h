@@ -20,11 +20,13 @@
 
 #include <maya/MArgList.h>
 #include <maya/MArgParser.h>
+#include <maya/MDataHandle.h>
 #include <maya/MDagPath.h>
 #include <maya/MFnBase.h>
 #include <maya/MObject.h>
 #include <maya/MPlug.h>
 #include <maya/MPxCommand.h>
+#include <maya/MPxNode.h>
 #include <maya/MString.h>
 #include <maya/MSyntax.h>
 #include <maya/MTypeId.h>
@@ -106,6 +108,11 @@ struct ObjectAccess {
   };
   static const SyntaxData& syntax(const MSyntax& s);
   static bool selectionAsDefault(const MArgParser& parser);
+
+  // Compute calls: a data block over the host's state for one call, and
+  // handles over one value of it (both defined in DataBlock.cpp).
+  static MStatus computeWithBlock(MPxNode& node, const MPlug& plug, void* blockState);
+  static MDataHandle makeDataHandle(std::shared_ptr<void> handleData);
 };
 
 // Shorthands.

@@ -1,5 +1,7 @@
 #include "Interrupt.h"
 
+#include "api/ComputationInterrupt.h"
+
 #include <csignal>
 
 namespace mayasim::app {
@@ -9,6 +11,8 @@ namespace {
 volatile std::sig_atomic_t gInterrupted = 0;
 
 extern "C" void onInterrupt(int signalNumber) {
+  // During a long computation Ctrl-C asks it to stop; mayasim keeps running.
+  if (mayasim::interruptComputation()) return;
   if (gInterrupted != 0) {
     std::signal(signalNumber, SIG_DFL);
     std::raise(signalNumber);

@@ -45,15 +45,15 @@ CommandArgs::CommandArgs(const std::string& command, const std::vector<FlagSpec>
       continue;
     }
     const std::string written = v.asString();
-    const FlagSpec* spec = findFlag(flags, written.substr(1));
-    if (!spec) throw Error("Invalid flag '" + written + "'");
-    if (!spec->multiUse && has(spec->longName)) throw Error("Flag '" + written + "' can only be used once.");
+    const FlagSpec* flag = findFlag(flags, written.substr(1));
+    if (!flag) throw Error("Invalid flag '" + written + "'");
+    if (!flag->multiUse && has(flag->longName)) throw Error("Flag '" + written + "' can only be used once.");
     std::vector<Value> values;
-    int count = queryMode ? 0 : spec->argCount;
+    int count = queryMode ? 0 : flag->argCount;
     if (static_cast<std::size_t>(count) > args.size() - i - 1)
       throw Error("Flag '" + written + "' must be passed " + std::to_string(count) + " argument(s).");
     for (int k = 0; k < count; ++k) values.push_back(args[++i]);
-    flags_.emplace_back(spec->longName, std::move(values));
+    flags_.emplace_back(flag->longName, std::move(values));
   }
 }
 

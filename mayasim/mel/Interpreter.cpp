@@ -39,7 +39,10 @@ std::string resultText(const Value& v) {
 Interpreter::Impl::FrameGuard::FrameGuard(Impl& impl, std::shared_ptr<FileContext> file, const ProcDef* proc)
     : impl_(impl) {
   auto f = std::make_unique<detail::Frame>();
-  f->scopes.push_back(proc ? std::make_shared<detail::Scope>() : impl.topScope);
+  // Typed text (and eval) shares one global level that lasts between runs,
+  // as in an interactive session; a file's global level lasts one run.
+  bool typedText = !proc && file == impl.typed;
+  f->scopes.push_back(typedText ? impl.topScope : std::make_shared<detail::Scope>());
   f->file = std::move(file);
   f->proc = proc;
   impl.frames.push_back(std::move(f));

@@ -55,6 +55,8 @@ class Interpreter {
   // Parses and runs `source` at global scope. Errors are printed through
   // output() and reported in the result; nothing is thrown.
   // `sourceName` names the file in error messages (empty for typed text).
+  // Typed text shares one set of global-level variables and local procs
+  // across runs, as an interactive session does; a named file has its own.
   RunResult run(std::string_view source, std::string_view sourceName = {});
 
   // As run(), but an error propagates as mel::Error (for eval, backquotes,
@@ -68,11 +70,13 @@ class Interpreter {
   bool hasGlobal(const std::string& name) const;  // name with the '$'
   Value global(const std::string& name) const;
 
-  // When true, run() prints "// Result: v //" after a top-level statement
-  // that yields a value (interactive sessions). Default false.
+  // When true, run() prints "// Result: v //" for the value of the last
+  // top-level statement, when it has one (interactive sessions). Runs nested
+  // inside commands never echo. Default false.
   void setEchoResults(bool on) { echoResults_ = on; }
 
   // Directories searched by `source` and for unknown procs (<name>.mel).
+  // Defaults to the colon-separated MAYA_SCRIPT_PATH.
   void setScriptPath(std::vector<std::string> dirs);
 
   // Line of the statement being executed (1-based), for error messages.
@@ -88,8 +92,9 @@ class Interpreter {
 
   // True when `name` is a command or a proc callable from the running code.
   bool procExists(const std::string& name) const;
-  // The file for `source`: an existing path, else `name` or `name.mel` in
-  // the script path's directories. Empty when nothing is found.
+  // The file for `source`: `name` or `name.mel` in the script path's
+  // directories (for a name without '/'), else as a path from the working
+  // directory. Empty when nothing is found.
   std::string findScript(const std::string& name) const;
   // Runs a script file at global scope (as `source` does); its local procs
   // stay visible to its own global procs. Throws mel::Error on failure.

@@ -71,7 +71,7 @@ struct Interpreter::Impl {
   std::map<std::string, CommandFn> commands;
   std::map<std::string, detail::Proc> globalProcs;
   detail::Scope globals;
-  std::shared_ptr<detail::Scope> topScope;  // variables of the global level, kept between runs
+  std::shared_ptr<detail::Scope> topScope;  // global-level variables of typed text, kept between runs
   std::shared_ptr<detail::FileContext> typed;
   std::map<std::string, std::shared_ptr<detail::FileContext>> files;
   std::vector<std::unique_ptr<detail::Frame>> frames;
@@ -134,8 +134,8 @@ struct Interpreter::Impl {
   Value source(const std::string& pathOrName);
   std::string findOnScriptPath(const std::string& fileName) const;
 
-  // Pushes an activation for the global level (sharing the persistent top
-  // scope) or for a proc call (a fresh scope); pops it on every exit.
+  // Pushes an activation for the global level of a script or for a proc
+  // call; pops it on every exit.
   class FrameGuard {
    public:
     FrameGuard(Impl& impl, std::shared_ptr<detail::FileContext> file, const ProcDef* proc);

@@ -41,8 +41,12 @@ class Value {
   static Value zero(ValueType t);
 
   // MEL conversions. Scalars convert among themselves ("5.2" -> 5.2, 7.9 -> 7
-  // as int, 2.0 -> "2"); an array to a scalar, or a scalar to an array, throws
-  // mel::Error("Cannot convert data of type X to type Y.").
+  // as int, 2.0 -> "2", "abc" -> 0); arrays convert element by element; an
+  // array to a scalar, or a scalar to an array, throws
+  // mel::Error("Cannot convert data of type X to type Y."). A vector is made
+  // from a number (all three components), from "x y z" text, or from the
+  // first three elements of a numeric array (getAttr's float[]); it gives
+  // "x y z" as a string and three elements as a float[].
   int asInt() const;
   double asFloat() const;
   std::string asString() const;

@@ -177,4 +177,30 @@ TEST_F(PluginLoading, CatchTrapsALoadFailure) {
   EXPECT_EQ(eval("catch(`loadPlugin sampleCmd`)"), mel::Value(0));
 }
 
+TEST_F(PluginLoading, NodesOfAPluginTypeKeepItLoadedUnlessForced) {
+  eval("loadPlugin sampleNode");
+  EXPECT_EQ(eval("pluginInfo -q -dependNode sampleNode"), mel::Value(Strings{"sampleNode"}));
+  eval("createNode sampleNode -n twice; setAttr twice.input 4");
+  EXPECT_EQ(eval("getAttr twice.output"), mel::Value(8.0));
+  EXPECT_EQ(eval("pluginInfo -q -unloadOk sampleNode"), mel::Value(0));
+
+  out_.clear();
+  EXPECT_FALSE(run("unloadPlugin sampleNode"));
+  EXPECT_NE(output().find("still in use"), std::string::npos) << output();
+  EXPECT_EQ(eval("pluginInfo -q -loaded sampleNode"), mel::Value(1));
+  EXPECT_EQ(eval("getAttr twice.output"), mel::Value(8.0));
+
+  // Deleted, the node still lives in the undo queue; unloading forgets it.
+  eval("delete twice");
+  EXPECT_EQ(eval("pluginInfo -q -unloadOk sampleNode"), mel::Value(1));
+  eval("unloadPlugin sampleNode");
+  run("undo");
+  EXPECT_EQ(eval("objExists twice"), mel::Value(0));
+
+  eval("loadPlugin sampleNode; createNode sampleNode -n again");
+  EXPECT_EQ(eval("unloadPlugin -force sampleNode"), mel::Value(Strings{"sampleNode"}));
+  EXPECT_EQ(eval("objExists again"), mel::Value(0));
+  EXPECT_FALSE(mayasim::PluginLibrary::isResident(kPluginDir + "/sampleNode.so"));
+}
+
 }  // namespace

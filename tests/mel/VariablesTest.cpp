@@ -64,6 +64,11 @@ TEST_F(VariablesTest, RedeclaringWithAnotherTypeIsAnError) {
 TEST_F(VariablesTest, GlobalLevelVariablesLastBetweenRunsUntilReset) {
   ASSERT_TRUE(interp.run("int $kept = 7; global int $gk = 1;").ok);
   EXPECT_EQ(value("$kept;"), Value(7));
+  EXPECT_EQ(value("eval \"$kept + 1\";"), Value(8));
+  // A file's own global-level variables end with the file.
+  ASSERT_TRUE(interp.run("string $kept = \"file\"; string $fileOnly = \"f\";", "/tmp/vars.mel").ok);
+  EXPECT_EQ(value("$kept;"), Value(7));
+  EXPECT_FALSE(interp.run("$fileOnly;").ok);
   interp.resetGlobals();
   EXPECT_FALSE(interp.hasGlobal("$gk"));
   EXPECT_FALSE(interp.run("$kept;").ok);

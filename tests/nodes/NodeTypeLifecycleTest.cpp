@@ -4,7 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <regex>
+#include <cctype>
 #include <string>
 #include <vector>
 
@@ -20,6 +20,17 @@ namespace nodestest {
 namespace {
 
 using Names = std::vector<std::string>;
+
+// "YYYY-MM-DD hh:mm:ss"
+bool isTimestamp(const std::string& text) {
+  const std::string shape = "dddd-dd-dd dd:dd:dd";
+  if (text.size() != shape.size()) return false;
+  for (std::size_t i = 0; i < shape.size(); ++i) {
+    const bool digit = std::isdigit(static_cast<unsigned char>(text[i])) != 0;
+    if (shape[i] == 'd' ? !digit : text[i] != shape[i]) return false;
+  }
+  return true;
+}
 
 class NodeTypes : public NodesHost {
  protected:
@@ -96,7 +107,7 @@ TEST_F(NodeTypes, ModifierCreatesByNameOrTypeIdAndUndoesIt) {
 TEST_F(NodeTypes, OscMarkerRecordsWhenItWasMadeAndKeepsItThroughUndo) {
   ASSERT_TRUE(run("createNode zubNode_OSC;"));
   const std::string stamp = eval("getAttr zubNode_OSC1.switchedOnAt").asString();
-  EXPECT_TRUE(std::regex_match(stamp, std::regex(R"(\d{4}-\d\d-\d\d \d\d:\d\d:\d\d)"))) << stamp;
+  EXPECT_TRUE(isTimestamp(stamp)) << stamp;
 
   ASSERT_TRUE(run("undo; redo;"));
   EXPECT_EQ(eval("getAttr zubNode_OSC1.switchedOnAt").asString(), stamp);

@@ -125,6 +125,10 @@ void PluginManager::unload(const std::string& nameOrPath, bool force) {
   const LoadedPlugin* plugin = find(name);
   if (plugin == nullptr) throw mel::Error("Plug-in, " + quoted(name) + ", is not loaded.");
 
+  // Plug-in code run below (node destructors, uninitializePlugin) may change
+  // the list of loaded plug-ins, so keep nothing that points into it.
+  const int index = plugin->index;
+  const EntryPoint uninitialize = entryPoint(plugin->library, kUninitializeSymbol);
   const std::vector<std::string> inUse = typesInUse(*plugin);
   if (!inUse.empty()) {
     if (!force) {
@@ -133,12 +137,10 @@ void PluginManager::unload(const std::string& nameOrPath, bool force) {
       throw mel::Error("Plug-in " + quoted(name) + " is still in use: nodes of type " + types +
                        " exist. Delete them first, or use -force.");
     }
-    deleteNodesOf(*plugin);
+    deleteNodesOf(index, name);
   }
 
-  const int index = plugin->index;
-  const EntryResult result =
-      callEntryPoint(entryPoint(plugin->library, kUninitializeSymbol), host_.pluginObject(index));
+  const EntryResult result = callEntryPoint(uninitialize, host_.pluginObject(index));
   if (!result.ok) {
     const std::string message = failureMessage("uninitializePlugin", name, result);
     if (!force) throw mel::Error(message + "; the plug-in stays loaded.");
@@ -205,9 +207,10 @@ std::vector<LoadedPlugin>::iterator PluginManager::findLoaded(const std::string&
                       [&](const LoadedPlugin& plugin) { return plugin.name == name; });
 }
 
-void PluginManager::deleteNodesOf(const LoadedPlugin& plugin) {
-  const PluginRecord* record = host_.plugin(plugin.index);
+void PluginManager::deleteNodesOf(int index, const std::string& name) {
+  const PluginRecord* record = host_.plugin(index);
   if (record == nullptr) return;
+  const std::vector<PluginNodeType> types = record->nodeTypes;
   scene::Scene& scene = host_.scene();
   scene::SuspendScope noUndo(scene.undoQueue());
   std::size_t deleted = 0;
@@ -215,7 +218,7 @@ void PluginManager::deleteNodesOf(const LoadedPlugin& plugin) {
     if (scene.node(id) == nullptr) continue;  // went with a parent
     const scene::NodeType* type = scene.typeOf(id);
     if (type == nullptr) continue;
-    for (const PluginNodeType& own : record->nodeTypes) {
+    for (const PluginNodeType& own : types) {
       if (type->name() == own.name) {
         scene.deleteNode(id);
         ++deleted;
@@ -224,7 +227,7 @@ void PluginManager::deleteNodesOf(const LoadedPlugin& plugin) {
     }
   }
   host_.output().warning("Deleted " + std::to_string(deleted) + " node(s) of plug-in " +
-                         quoted(plugin.name) + " before unloading it.");
+                         quoted(name) + " before unloading it.");
 }
 
 void PluginManager::forgetUndoOf(const LoadedPlugin& plugin) {

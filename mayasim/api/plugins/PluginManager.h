@@ -57,7 +57,7 @@ class PluginManager {
 
  private:
   std::vector<LoadedPlugin>::iterator findLoaded(const std::string& name);
-  void deleteNodesOf(const LoadedPlugin& plugin);
+  void deleteNodesOf(int index, const std::string& name);
   void forgetUndoOf(const LoadedPlugin& plugin);
   void closeLibrary(LoadedPlugin& plugin);
 

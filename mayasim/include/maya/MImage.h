@@ -34,6 +34,8 @@ class OPENMAYA_EXPORT MImage {
   MStatus writeToFile(MString pathname, MString outputFormat = kIffStringDefault) const;
   MStatus release();
   void verticalFlip();
+  void setRGBA(bool rgbaFormat);
+  bool isRGBA() const;
 
   static const char* className();
 
