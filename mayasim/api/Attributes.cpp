@@ -52,8 +52,8 @@ AttrDraft* attrDraft(const MObject& attr) {
 
 namespace {
 
-const scene::AttrSpec* specOf(const MFnBase& fn) {
-  return ObjectAccess::attrSpec(ObjectAccess::fnObject(fn));
+const scene::AttrDecl* declOf(const MFnBase& fn) {
+  return ObjectAccess::attrDecl(ObjectAccess::fnObject(fn));
 }
 
 AttrDraft* draftOf(const MFnBase& fn) { return mayasim::attrDraft(ObjectAccess::fnObject(fn)); }
@@ -65,10 +65,10 @@ void setStatus(MStatus* status, MStatus value) {
 // Reads one property of the attached attribute; `fallback` and kFailure when
 // nothing is attached.
 template <typename T, typename Get>
-T readSpec(const MFnBase& fn, MStatus* status, T fallback, Get get) {
-  const scene::AttrSpec* spec = specOf(fn);
-  setStatus(status, spec ? MS::kSuccess : MS::kFailure);
-  return spec ? get(*spec, mayasim::attrDraft(ObjectAccess::fnObject(fn))) : fallback;
+T readDecl(const MFnBase& fn, MStatus* status, T fallback, Get get) {
+  const scene::AttrDecl* decl = declOf(fn);
+  setStatus(status, decl ? MS::kSuccess : MS::kFailure);
+  return decl ? get(*decl, mayasim::attrDraft(ObjectAccess::fnObject(fn))) : fallback;
 }
 
 // Applies `edit` to the attached draft and, for a compound, to its children.
@@ -133,19 +133,19 @@ MFn::Type MFnAttribute::type() const { return MFn::kAttribute; }
 const char* MFnAttribute::className() { return "MFnAttribute"; }
 
 MString MFnAttribute::name(MStatus* ReturnStatus) const {
-  return readSpec(*this, ReturnStatus, MString(),
-                  [](const scene::AttrSpec& s, AttrDraft*) { return mayasim::mstr(s.longName); });
+  return readDecl(*this, ReturnStatus, MString(),
+                  [](const scene::AttrDecl& s, AttrDraft*) { return mayasim::mstr(s.longName); });
 }
 
 MString MFnAttribute::shortName(MStatus* ReturnStatus) const {
-  return readSpec(*this, ReturnStatus, MString(),
-                  [](const scene::AttrSpec& s, AttrDraft*) { return mayasim::mstr(s.shortName); });
+  return readDecl(*this, ReturnStatus, MString(),
+                  [](const scene::AttrDecl& s, AttrDraft*) { return mayasim::mstr(s.shortName); });
 }
 
 #define ZUB_SPEC_FLAG(getter, field)                                                 \
   bool MFnAttribute::getter(MStatus* ReturnStatus) const {                         \
-    return readSpec(*this, ReturnStatus, false,                                    \
-                    [](const scene::AttrSpec& s, AttrDraft*) { return s.field; }); \
+    return readDecl(*this, ReturnStatus, false,                                    \
+                    [](const scene::AttrDecl& s, AttrDraft*) { return s.field; }); \
   }
 ZUB_SPEC_FLAG(isReadable, readable)
 ZUB_SPEC_FLAG(isWritable, writable)
@@ -158,18 +158,18 @@ ZUB_SPEC_FLAG(isHidden, hidden)
 // Registered attributes were cached, single and off the channel box unless
 // their function set said otherwise before registration.
 bool MFnAttribute::isCached(MStatus* ReturnStatus) const {
-  return readSpec(*this, ReturnStatus, false,
-                  [](const scene::AttrSpec&, AttrDraft* d) { return d ? d->cached : true; });
+  return readDecl(*this, ReturnStatus, false,
+                  [](const scene::AttrDecl&, AttrDraft* d) { return d ? d->cached : true; });
 }
 
 bool MFnAttribute::isArray(MStatus* ReturnStatus) const {
-  return readSpec(*this, ReturnStatus, false,
-                  [](const scene::AttrSpec&, AttrDraft* d) { return d ? d->array : false; });
+  return readDecl(*this, ReturnStatus, false,
+                  [](const scene::AttrDecl&, AttrDraft* d) { return d ? d->array : false; });
 }
 
 bool MFnAttribute::isChannelBoxFlagSet(MStatus* ReturnStatus) const {
-  return readSpec(*this, ReturnStatus, false,
-                  [](const scene::AttrSpec&, AttrDraft* d) { return d ? d->channelBox : false; });
+  return readDecl(*this, ReturnStatus, false,
+                  [](const scene::AttrDecl&, AttrDraft* d) { return d ? d->channelBox : false; });
 }
 
 MStatus MFnAttribute::setReadable(bool state) {
@@ -208,7 +208,7 @@ MStatus MFnAttribute::setDisconnectBehavior(DisconnectBehavior behavior) {
 }
 
 MFnAttribute::DisconnectBehavior MFnAttribute::disconnectBehavior(MStatus* ReturnStatus) const {
-  return readSpec(*this, ReturnStatus, kNothing, [](const scene::AttrSpec&, AttrDraft* d) {
+  return readDecl(*this, ReturnStatus, kNothing, [](const scene::AttrDecl&, AttrDraft* d) {
     return d ? static_cast<DisconnectBehavior>(d->disconnectBehavior) : kNothing;
   });
 }
@@ -231,7 +231,7 @@ std::optional<AttrType> numericAttrType(MFnNumericData::Type type) {
   }
 }
 
-MFnNumericData::Type numericTypeOf(const scene::AttrSpec& s, const AttrDraft* d) {
+MFnNumericData::Type numericTypeOf(const scene::AttrDecl& s, const AttrDraft* d) {
   if (d && (d->kind == AttrDraft::Kind::Numeric || d->kind == AttrDraft::Kind::Compound))
     return static_cast<MFnNumericData::Type>(d->numericType);
   switch (s.type) {
@@ -309,7 +309,7 @@ MObject MFnNumericAttribute::create(const MString& fullName, const MString& brie
 }
 
 MFnNumericData::Type MFnNumericAttribute::unitType(MStatus* ReturnStatus) const {
-  return readSpec(*this, ReturnStatus, MFnNumericData::kInvalid, numericTypeOf);
+  return readDecl(*this, ReturnStatus, MFnNumericData::kInvalid, numericTypeOf);
 }
 
 MStatus MFnNumericAttribute::setMin(double min) { return setLimit(*this, &AttrDraft::min, min); }
@@ -322,26 +322,26 @@ MStatus MFnNumericAttribute::setSoftMax(double max) {
 }
 
 bool MFnNumericAttribute::hasMin(MStatus* ReturnStatus) const {
-  return readSpec(*this, ReturnStatus, false,
-                  [](const scene::AttrSpec& s, AttrDraft*) { return s.min.has_value(); });
+  return readDecl(*this, ReturnStatus, false,
+                  [](const scene::AttrDecl& s, AttrDraft*) { return s.min.has_value(); });
 }
 
 bool MFnNumericAttribute::hasMax(MStatus* ReturnStatus) const {
-  return readSpec(*this, ReturnStatus, false,
-                  [](const scene::AttrSpec& s, AttrDraft*) { return s.max.has_value(); });
+  return readDecl(*this, ReturnStatus, false,
+                  [](const scene::AttrDecl& s, AttrDraft*) { return s.max.has_value(); });
 }
 
 MStatus MFnNumericAttribute::getMin(double& min) const {
-  const scene::AttrSpec* spec = specOf(*this);
-  if (!spec || !spec->min) return MS::kFailure;
-  min = *spec->min;
+  const scene::AttrDecl* decl = declOf(*this);
+  if (!decl || !decl->min) return MS::kFailure;
+  min = *decl->min;
   return MS::kSuccess;
 }
 
 MStatus MFnNumericAttribute::getMax(double& max) const {
-  const scene::AttrSpec* spec = specOf(*this);
-  if (!spec || !spec->max) return MS::kFailure;
-  max = *spec->max;
+  const scene::AttrDecl* decl = declOf(*this);
+  if (!decl || !decl->max) return MS::kFailure;
+  max = *decl->max;
   return MS::kSuccess;
 }
 
@@ -357,9 +357,9 @@ MStatus MFnNumericAttribute::setDefault(float value) { return setDefaultNumber(*
 MStatus MFnNumericAttribute::setDefault(double value) { return setDefaultNumber(*this, value); }
 
 MStatus MFnNumericAttribute::getDefault(double& value) {
-  const scene::AttrSpec* spec = specOf(*this);
-  if (!spec || !scene::isNumeric(spec->type)) return MS::kFailure;
-  value = spec->defaultValue;
+  const scene::AttrDecl* decl = declOf(*this);
+  if (!decl || !scene::isNumeric(decl->type)) return MS::kFailure;
+  value = decl->defaultValue;
   return MS::kSuccess;
 }
 
@@ -425,7 +425,7 @@ MObject MFnUnitAttribute::create(const MString& fullName, const MString& briefNa
 }
 
 MFnUnitAttribute::Type MFnUnitAttribute::unitType(MStatus* ReturnStatus) const {
-  return readSpec(*this, ReturnStatus, kInvalid, [](const scene::AttrSpec& s, AttrDraft*) {
+  return readDecl(*this, ReturnStatus, kInvalid, [](const scene::AttrDecl& s, AttrDraft*) {
     switch (s.type) {
       case AttrType::Angle: return kAngle;
       case AttrType::Distance: return kDistance;
@@ -503,7 +503,7 @@ MObject MFnTypedAttribute::create(const MString& fullName, const MString& briefN
 }
 
 MFnData::Type MFnTypedAttribute::attrType(MStatus* ReturnStatus) const {
-  return readSpec(*this, ReturnStatus, MFnData::kInvalid, [](const scene::AttrSpec& s, AttrDraft*) {
+  return readDecl(*this, ReturnStatus, MFnData::kInvalid, [](const scene::AttrDecl& s, AttrDraft*) {
     switch (s.type) {
       case AttrType::String: return MFnData::kString;
       case AttrType::Mesh: return MFnData::kMesh;

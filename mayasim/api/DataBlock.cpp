@@ -160,19 +160,19 @@ int attrIndex(const BlockState& block, const MObject& attr) {
 
 void loadValue(HandleData& h, bool evaluate) {
   scene::Scene& s = *h.scene;
-  const scene::AttrSpec& spec = *s.spec(h.plug);
+  const scene::AttrDecl& decl = *s.decl(h.plug);
   if (!evaluate && s.isDirty(h.plug)) {
     // Not made yet: start from the default rather than computing it here.
     if (h.type == AttrType::String) {
-      h.loadString(mayasim::mstr(spec.defaultString));
+      h.loadString(mayasim::mstr(decl.defaultString));
     } else if (h.type == AttrType::Double3) {
       double v[3] = {0, 0, 0};
       const std::vector<scene::Plug> children = s.childPlugs(h.plug);
       for (std::size_t k = 0; k < children.size() && k < 3; ++k)
-        v[k] = s.spec(children[k])->defaultValue;
+        v[k] = s.decl(children[k])->defaultValue;
       h.loadTriple(v[0], v[1], v[2]);
     } else {
-      h.loadNumber(spec.defaultValue);
+      h.loadNumber(decl.defaultValue);
     }
     return;
   }
@@ -205,7 +205,7 @@ MDataHandle handleFor(void* impl, const MObject& attr, bool output, MStatus* sta
   auto h = std::make_shared<HandleData>();
   h->scene = block->scene;
   h->plug = plug;
-  h->type = block->scene->spec(plug)->type;
+  h->type = block->scene->decl(plug)->type;
   h->output = output;
   loadValue(*h, !output);
   if (output) block->outputs.push_back(h);
@@ -330,7 +330,7 @@ MDataHandle ObjectAccess::makeDataHandle(std::shared_ptr<void> handleData) {
 }
 
 bool computePluginNode(MPxNode& node, scene::Scene& scene, scene::NodeId id,
-                       const scene::AttrSpec& attr) {
+                       const scene::AttrDecl& attr) {
   BlockState state;
   state.scene = &scene;
   state.node = id;

@@ -87,7 +87,7 @@ void destroyNodeObject(scene::Scene& scene, scene::NodeId id) {
   if (scene::Node* node = scene.node(id)) node->userData.reset();
 }
 
-bool computeNode(scene::Scene& scene, scene::NodeId id, const scene::AttrSpec& attr) {
+bool computeNode(scene::Scene& scene, scene::NodeId id, const scene::AttrDecl& attr) {
   const scene::Node* node = scene.node(id);
   if (!node || !node->userData) return false;
   // Keeps the object alive should compute delete its own node.
@@ -96,27 +96,27 @@ bool computeNode(scene::Scene& scene, scene::NodeId id, const scene::AttrSpec& a
 }
 
 // The scene's description of a type from what its initialize function added.
-scene::NodeTypeSpec specFrom(const TypeDraft& draft) {
-  scene::NodeTypeSpec spec;
-  spec.name = draft.typeName;
-  spec.parentName = draft.parentName;
-  spec.apiType = scene::api::kPluginDependNode;
+scene::NodeTypeDecl declFrom(const TypeDraft& draft) {
+  scene::NodeTypeDecl decl;
+  decl.name = draft.typeName;
+  decl.parentName = draft.parentName;
+  decl.apiType = scene::api::kPluginDependNode;
   for (const MObject& attr : draft.attrs) {
-    scene::AttrSpec copy = *ObjectAccess::attrSpec(attr);
+    scene::AttrDecl copy = *ObjectAccess::attrDecl(attr);
     copy.affectsNames.clear();
-    spec.attrs.push_back(std::move(copy));
+    decl.attrs.push_back(std::move(copy));
   }
   for (const auto& [cause, effect] : draft.affects) {
-    const std::string& causeName = ObjectAccess::attrSpec(cause)->longName;
-    const std::string& effectName = ObjectAccess::attrSpec(effect)->longName;
-    auto it = std::find_if(spec.attrs.begin(), spec.attrs.end(),
-                           [&](const scene::AttrSpec& a) { return a.longName == causeName; });
-    if (it == spec.attrs.end()) continue;  // inherited: changing it dirties nothing here
+    const std::string& causeName = ObjectAccess::attrDecl(cause)->longName;
+    const std::string& effectName = ObjectAccess::attrDecl(effect)->longName;
+    auto it = std::find_if(decl.attrs.begin(), decl.attrs.end(),
+                           [&](const scene::AttrDecl& a) { return a.longName == causeName; });
+    if (it == decl.attrs.end()) continue;  // inherited: changing it dirties nothing here
     auto& names = it->affectsNames;
     if (std::find(names.begin(), names.end(), effectName) == names.end())
       names.push_back(effectName);
   }
-  return spec;
+  return decl;
 }
 
 }  // namespace
@@ -173,14 +173,14 @@ MStatus registerPluginNodeType(int plugin, const std::string& typeName, unsigned
   if (!ran) return MS::kFailure;
   if (!status) return refuse(status, what + ": its initialize function failed");
 
-  scene::NodeTypeSpec spec = specFrom(draft);
-  spec.onCreate = [typeName, typeId, creator](scene::Scene& s, scene::NodeId id) {
+  scene::NodeTypeDecl decl = declFrom(draft);
+  decl.onCreate = [typeName, typeId, creator](scene::Scene& s, scene::NodeId id) {
     createNodeObject(s, id, typeName, typeId, creator);
   };
-  spec.onDestroy = destroyNodeObject;
-  spec.compute = computeNode;
+  decl.onDestroy = destroyNodeObject;
+  decl.compute = computeNode;
   try {
-    scene.registerType(std::move(spec));
+    scene.registerType(std::move(decl));
   } catch (const scene::Error& e) {
     return refuse(MS::kFailure, what + ": " + e.what());
   }

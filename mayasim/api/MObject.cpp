@@ -17,8 +17,8 @@ MObject& MObject::operator=(const MObject& other) = default;
 namespace {
 
 // API type of an attribute by the kind of value it holds.
-MFn::Type attributeApiType(const scene::AttrSpec& spec) {
-  switch (spec.type) {
+MFn::Type attributeApiType(const scene::AttrDecl& decl) {
+  switch (decl.type) {
     case scene::AttrType::Distance:
     case scene::AttrType::Angle:
       return MFn::kUnitAttribute;
@@ -43,7 +43,7 @@ MFn::Type MObject::apiType() const {
       return type ? static_cast<MFn::Type>(type->apiType()) : MFn::kInvalid;
     }
     case ObjectKind::Attribute:
-      return attributeApiType(*static_cast<const scene::AttrSpec*>(ptr_));
+      return attributeApiType(*static_cast<const scene::AttrDecl*>(ptr_));
     case ObjectKind::Plugin:
       return MFn::kBase;
   }
@@ -116,8 +116,8 @@ const char* MObject::apiTypeStr() const {
 bool MObject::operator==(const MObject& other) const {
   if (kind_ != other.kind_) return false;
   if (static_cast<ObjectKind>(kind_) == ObjectKind::Attribute) {
-    const auto* a = static_cast<const scene::AttrSpec*>(ptr_);
-    const auto* b = static_cast<const scene::AttrSpec*>(other.ptr_);
+    const auto* a = static_cast<const scene::AttrDecl*>(ptr_);
+    const auto* b = static_cast<const scene::AttrDecl*>(other.ptr_);
     // An attribute made by a function set and the one its type holds once
     // registered are the same attribute.
     return a == b || (a && b && a->longName == b->longName);
@@ -140,11 +140,11 @@ MObject ObjectAccess::makeNode(scene::NodeId id) {
   return o;
 }
 
-MObject ObjectAccess::makeAttribute(const scene::AttrSpec* spec, std::shared_ptr<void> owner) {
+MObject ObjectAccess::makeAttribute(const scene::AttrDecl* decl, std::shared_ptr<void> owner) {
   MObject o;
-  if (!spec) return o;
+  if (!decl) return o;
   o.kind_ = static_cast<int>(ObjectKind::Attribute);
-  o.ptr_ = spec;
+  o.ptr_ = decl;
   o.data_ = std::move(owner);
   return o;
 }
@@ -158,13 +158,13 @@ MObject ObjectAccess::makePlugin(int index) {
 }
 
 int ObjectAccess::attrIndexIn(const MObject& attr, const scene::NodeType& type) {
-  const scene::AttrSpec* spec = attrSpec(attr);
-  if (!spec) return -1;
+  const scene::AttrDecl* decl = attrDecl(attr);
+  if (!decl) return -1;
   const auto& attrs = type.attrs();
-  if (spec->index >= 0 && static_cast<std::size_t>(spec->index) < attrs.size() &&
-      &attrs[static_cast<std::size_t>(spec->index)] == spec)
-    return spec->index;
-  return type.findAttr(spec->longName);
+  if (decl->index >= 0 && static_cast<std::size_t>(decl->index) < attrs.size() &&
+      &attrs[static_cast<std::size_t>(decl->index)] == decl)
+    return decl->index;
+  return type.findAttr(decl->longName);
 }
 
 }  // namespace mayasim

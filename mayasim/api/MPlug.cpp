@@ -105,8 +105,8 @@ MPlug MPlug::parent(MStatus* ReturnStatus) const {
 bool MPlug::isCompound(MStatus* ReturnStatus) const {
   scene::Plug p = ObjectAccess::scenePlug(*this);
   setStatus(ReturnStatus, !p.isNull());
-  const scene::AttrSpec* spec = host().scene().spec(p);
-  return spec && spec->isCompound();
+  const scene::AttrDecl* decl = host().scene().decl(p);
+  return decl && decl->isCompound();
 }
 
 bool MPlug::isConnected(MStatus* ReturnStatus) const {

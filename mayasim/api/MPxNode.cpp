@@ -33,38 +33,38 @@ MObject commonAttribute(const char* longName, const char* shortName, scene::Attr
 PluginNode* recordOf(void* instance) { return static_cast<PluginNode*>(instance); }
 
 // True when `a` and `b` share a long or short name.
-bool namesClash(const scene::AttrSpec& a, const scene::AttrSpec& b) {
+bool namesClash(const scene::AttrDecl& a, const scene::AttrDecl& b) {
   return a.matches(b.longName) || a.matches(b.shortName);
 }
 
 // The attribute `attr` is, among those added to `draft` so far (a compound's
 // children count as added with it), or nullptr.
-const scene::AttrSpec* findAdded(const mayasim::TypeDraft& draft, const scene::AttrSpec& attr) {
+const scene::AttrDecl* findAdded(const mayasim::TypeDraft& draft, const scene::AttrDecl& attr) {
   for (const MObject& added : draft.attrs) {
-    const scene::AttrSpec* spec = ObjectAccess::attrSpec(added);
-    if (spec && spec->longName == attr.longName) return spec;
+    const scene::AttrDecl* decl = ObjectAccess::attrDecl(added);
+    if (decl && decl->longName == attr.longName) return decl;
   }
   return nullptr;
 }
 
 // The inherited attribute of the type being registered with that name, or nullptr.
-const scene::AttrSpec* findInherited(const mayasim::TypeDraft& draft, const scene::AttrSpec& attr) {
+const scene::AttrDecl* findInherited(const mayasim::TypeDraft& draft, const scene::AttrDecl& attr) {
   const scene::NodeType* parent = mayasim::host().scene().findType(draft.parentName);
   if (!parent) return nullptr;
-  for (const scene::AttrSpec& spec : parent->attrs()) {
-    if (namesClash(spec, attr)) return &spec;
+  for (const scene::AttrDecl& decl : parent->attrs()) {
+    if (namesClash(decl, attr)) return &decl;
   }
   return nullptr;
 }
 
 MStatus addOne(mayasim::TypeDraft& draft, const MObject& attr) {
-  const scene::AttrSpec* spec = ObjectAccess::attrSpec(attr);
-  if (!spec) return MS::kInvalidParameter;
-  if (findInherited(draft, *spec)) return MS::kInvalidParameter;
+  const scene::AttrDecl* decl = ObjectAccess::attrDecl(attr);
+  if (!decl) return MS::kInvalidParameter;
+  if (findInherited(draft, *decl)) return MS::kInvalidParameter;
   for (const MObject& added : draft.attrs) {
-    const scene::AttrSpec* other = ObjectAccess::attrSpec(added);
-    if (other == spec) return MS::kSuccess;  // a compound's child added again
-    if (other && namesClash(*other, *spec)) return MS::kInvalidParameter;
+    const scene::AttrDecl* other = ObjectAccess::attrDecl(added);
+    if (other == decl) return MS::kSuccess;  // a compound's child added again
+    if (other && namesClash(*other, *decl)) return MS::kInvalidParameter;
   }
   draft.attrs.push_back(attr);
   return MS::kSuccess;
@@ -134,8 +134,8 @@ MStatus MPxNode::addAttribute(const MObject& attr) {
 MStatus MPxNode::attributeAffects(const MObject& whenChanges, const MObject& isAffected) {
   mayasim::TypeDraft* draft = mayasim::typeBeingRegistered();
   if (!draft) return MS::kFailure;
-  const scene::AttrSpec* cause = ObjectAccess::attrSpec(whenChanges);
-  const scene::AttrSpec* effect = ObjectAccess::attrSpec(isAffected);
+  const scene::AttrDecl* cause = ObjectAccess::attrDecl(whenChanges);
+  const scene::AttrDecl* effect = ObjectAccess::attrDecl(isAffected);
   // Both must have been added first; an inherited attribute cannot be affected.
   if (!cause || !effect || !findAdded(*draft, *effect)) return MS::kInvalidParameter;
   if (!findAdded(*draft, *cause) && !findInherited(*draft, *cause)) return MS::kInvalidParameter;

@@ -18,7 +18,7 @@ NodeCapture NodeCapture::take(scene::Scene& scene, scene::NodeId root) {
     c.name = n->name();
     c.parent = n->parent();
     const auto& attrs = n->type().attrs();
-    for (const scene::AttrSpec& a : attrs) {
+    for (const scene::AttrDecl& a : attrs) {
       scene::Plug p{id, a.index};
       if (a.parent >= 0 || !a.writable || scene.source(p) != scene::Plug{}) continue;
       if (scene::isNumeric(a.type) || a.isCompound())

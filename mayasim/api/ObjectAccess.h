@@ -5,14 +5,14 @@
 //   kind       id_            ptr_                      data_
 //   Null       0              nullptr                   empty
 //   Node       scene NodeId   nullptr                   empty
-//   Attribute  0              const scene::AttrSpec*    owner of the spec, when
+//   Attribute  0              const scene::AttrDecl*    owner of the declaration, when
 //                                                       it is not (yet) in a type
 //   Plugin     plug-in index  nullptr                   empty
 //
-// An attribute's spec pointer stays valid while the object lives: either it
-// points into a registered type's table, or data_ owns the spec (an attribute
+// An attribute's declaration pointer stays valid while the object lives: either it
+// points into a registered type's table, or data_ owns the declaration (an attribute
 // made by an attribute function set before its type is registered; the owner
-// may be a struct derived from scene::AttrSpec).
+// may be a struct derived from scene::AttrDecl).
 #pragma once
 
 #include <memory>
@@ -32,7 +32,7 @@
 #include <maya/MTypeId.h>
 
 #include "mel/Interpreter.h"
-#include "scene/AttrSpec.h"
+#include "scene/AttrDecl.h"
 #include "scene/NodeType.h"
 #include "scene/Types.h"
 
@@ -43,16 +43,16 @@ enum class ObjectKind { Null = 0, Node = 1, Attribute = 2, Plugin = 3 };
 struct ObjectAccess {
   // ---- MObject
   static MObject makeNode(scene::NodeId id);
-  static MObject makeAttribute(const scene::AttrSpec* spec, std::shared_ptr<void> owner = {});
+  static MObject makeAttribute(const scene::AttrDecl* decl, std::shared_ptr<void> owner = {});
   static MObject makePlugin(int index);
 
   static ObjectKind kind(const MObject& o) { return static_cast<ObjectKind>(o.kind_); }
   static scene::NodeId nodeId(const MObject& o) {
     return o.kind_ == static_cast<int>(ObjectKind::Node) ? o.id_ : scene::kNoNode;
   }
-  static const scene::AttrSpec* attrSpec(const MObject& o) {
+  static const scene::AttrDecl* attrDecl(const MObject& o) {
     return o.kind_ == static_cast<int>(ObjectKind::Attribute)
-               ? static_cast<const scene::AttrSpec*>(o.ptr_)
+               ? static_cast<const scene::AttrDecl*>(o.ptr_)
                : nullptr;
   }
   static const std::shared_ptr<void>& attrOwner(const MObject& o) { return o.data_; }
@@ -60,7 +60,7 @@ struct ObjectAccess {
     return o.kind_ == static_cast<int>(ObjectKind::Plugin) ? static_cast<int>(o.id_) : -1;
   }
 
-  // Index of the attribute `attr` denotes within `type` (the same spec, or
+  // Index of the attribute `attr` denotes within `type` (the same declaration, or
   // one of the same long name), or -1.
   static int attrIndexIn(const MObject& attr, const scene::NodeType& type);
 

@@ -14,7 +14,7 @@
 #include <maya/MPxNode.h>
 #include <maya/MStatus.h>
 
-#include "scene/AttrSpec.h"
+#include "scene/AttrDecl.h"
 #include "scene/Types.h"
 
 namespace scene {
@@ -28,7 +28,7 @@ namespace mayasim {
 // An attribute made by an attribute function set. The MObject that denotes
 // it owns it; MPxNode::addAttribute copies it into the type being registered,
 // and the MObject keeps denoting the registered attribute by its long name.
-struct AttrDraft : scene::AttrSpec {
+struct AttrDraft : scene::AttrDecl {
   enum class Kind { Numeric, Unit, Typed, Compound };
   Kind kind = Kind::Numeric;
   int numericType = 0;  // MFnNumericData::Type (Numeric, Compound)
@@ -96,6 +96,6 @@ PluginNode* adoptNodeUnderConstruction(MPxNode* self);
 // Calls node.compute() for `attr` of `id` with a data block over the scene.
 // False when the node does not compute that attribute (kUnknownParameter).
 bool computePluginNode(MPxNode& node, scene::Scene& scene, scene::NodeId id,
-                       const scene::AttrSpec& attr);
+                       const scene::AttrDecl& attr);
 
 }  // namespace mayasim

@@ -16,8 +16,8 @@ bool looksLikeFlag(const Value& v) {
   return s.size() >= 2 && s[0] == '-' && std::isalpha(static_cast<unsigned char>(s[1]));
 }
 
-const FlagSpec* findFlag(const std::vector<FlagSpec>& flags, const std::string& name) {
-  for (const FlagSpec& f : flags)
+const FlagDecl* findFlag(const std::vector<FlagDecl>& flags, const std::string& name) {
+  for (const FlagDecl& f : flags)
     if (f.shortName == name || f.longName == name) return &f;
   return nullptr;
 }
@@ -29,11 +29,11 @@ std::string lower(std::string s) {
 
 }  // namespace
 
-CommandArgs::CommandArgs(const std::string& command, const std::vector<FlagSpec>& flags, const Args& args)
+CommandArgs::CommandArgs(const std::string& command, const std::vector<FlagDecl>& flags, const Args& args)
     : command_(command) {
   // Query mode is known before any flag is read: `-q` may come last.
   bool queryMode = false;
-  if (const FlagSpec* q = findFlag(flags, "query"); q && q->longName == "query") {
+  if (const FlagDecl* q = findFlag(flags, "query"); q && q->longName == "query") {
     for (const Value& v : args)
       if (looksLikeFlag(v) && findFlag(flags, v.asString().substr(1)) == q) queryMode = true;
   }
@@ -45,7 +45,7 @@ CommandArgs::CommandArgs(const std::string& command, const std::vector<FlagSpec>
       continue;
     }
     const std::string written = v.asString();
-    const FlagSpec* flag = findFlag(flags, written.substr(1));
+    const FlagDecl* flag = findFlag(flags, written.substr(1));
     if (!flag) throw Error("Invalid flag '" + written + "'");
     if (!flag->multiUse && has(flag->longName)) throw Error("Flag '" + written + "' can only be used once.");
     std::vector<Value> values;

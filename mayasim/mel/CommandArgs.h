@@ -1,6 +1,6 @@
 // Flag parsing for built-in commands: declare the flags, parse the Args.
 //
-//   static const std::vector<mel::FlagSpec> kFlags = {
+//   static const std::vector<mel::FlagDecl> kFlags = {
 //       {"n", "name", 1}, {"p", "parent", 1}, {"q", "query", 0}};
 //   mel::CommandArgs a("createNode", kFlags, args);
 //   if (a.has("name")) name = a.arg("name").asString();
@@ -16,7 +16,7 @@
 
 namespace mel {
 
-struct FlagSpec {
+struct FlagDecl {
   std::string shortName;  // without the dash
   std::string longName;   // without the dash
   int argCount = 0;       // values that follow the flag outside query mode
@@ -27,7 +27,7 @@ class CommandArgs {
  public:
   // Throws mel::Error: "Invalid flag '-x'", "Flag '-x' must be passed a value.",
   // "Flag '-x' can only be used once." ... with the command name where it helps.
-  CommandArgs(const std::string& command, const std::vector<FlagSpec>& flags, const Args& args);
+  CommandArgs(const std::string& command, const std::vector<FlagDecl>& flags, const Args& args);
 
   bool has(const std::string& longName) const;
   // Argument i of the flag's first use; throws mel::Error when absent.

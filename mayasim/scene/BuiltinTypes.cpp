@@ -6,46 +6,46 @@ namespace scene {
 
 namespace {
 
-std::vector<AttrSpec> xyz(const std::string& longName, const std::string& shortName, AttrType type,
+std::vector<AttrDecl> xyz(const std::string& longName, const std::string& shortName, AttrType type,
                           double defaultValue) {
   const std::string longs[3] = {longName + "X", longName + "Y", longName + "Z"};
   const std::string shorts[3] = {shortName + "x", shortName + "y", shortName + "z"};
   return double3Attrs(longName, shortName, type, longs, shorts, defaultValue);
 }
 
-void append(std::vector<AttrSpec>& to, std::vector<AttrSpec> more) {
-  for (AttrSpec& a : more) to.push_back(std::move(a));
+void append(std::vector<AttrDecl>& to, std::vector<AttrDecl> more) {
+  for (AttrDecl& a : more) to.push_back(std::move(a));
 }
 
-AttrSpec output(AttrSpec a) {
+AttrDecl output(AttrDecl a) {
   a.writable = false;
   a.storable = false;
   a.keyable = false;
   return a;
 }
 
-AttrSpec affecting(AttrSpec a, std::vector<std::string> targets) {
+AttrDecl affecting(AttrDecl a, std::vector<std::string> targets) {
   a.affectsNames = std::move(targets);
   return a;
 }
 
-NodeTypeSpec dependNode() {
-  NodeTypeSpec t;
+NodeTypeDecl dependNode() {
+  NodeTypeDecl t;
   t.name = "dependNode";
   t.isAbstract = true;
   t.apiType = api::kDependencyNode;
   t.attrs.push_back(messageAttr("message", "msg"));
-  AttrSpec caching = numericAttr("caching", "cch", AttrType::Bool, 0);
+  AttrDecl caching = numericAttr("caching", "cch", AttrType::Bool, 0);
   caching.keyable = false;
   t.attrs.push_back(caching);
-  AttrSpec interesting = numericAttr("isHistoricallyInteresting", "ihi", AttrType::Long, 2);
+  AttrDecl interesting = numericAttr("isHistoricallyInteresting", "ihi", AttrType::Long, 2);
   interesting.keyable = false;
   t.attrs.push_back(interesting);
   return t;
 }
 
-NodeTypeSpec dagNode() {
-  NodeTypeSpec t;
+NodeTypeDecl dagNode() {
+  NodeTypeDecl t;
   t.name = "dagNode";
   t.parentName = "dependNode";
   t.isDag = true;
@@ -55,8 +55,8 @@ NodeTypeSpec dagNode() {
   return t;
 }
 
-NodeTypeSpec transform() {
-  NodeTypeSpec t;
+NodeTypeDecl transform() {
+  NodeTypeDecl t;
   t.name = "transform";
   t.parentName = "dagNode";
   t.apiType = api::kTransform;
@@ -66,8 +66,8 @@ NodeTypeSpec transform() {
   return t;
 }
 
-NodeTypeSpec shape() {
-  NodeTypeSpec t;
+NodeTypeDecl shape() {
+  NodeTypeDecl t;
   t.name = "shape";
   t.parentName = "dagNode";
   t.isShape = true;
@@ -76,14 +76,14 @@ NodeTypeSpec shape() {
   return t;
 }
 
-NodeTypeSpec mesh() {
-  NodeTypeSpec t;
+NodeTypeDecl mesh() {
+  NodeTypeDecl t;
   t.name = "mesh";
   t.parentName = "shape";
   t.apiType = api::kMesh;
   t.attrs.push_back(affecting(meshAttr("inMesh", "i"), {"outMesh"}));
   t.attrs.push_back(output(meshAttr("outMesh", "o")));
-  t.compute = [](Scene& scene, NodeId id, const AttrSpec& attr) {
+  t.compute = [](Scene& scene, NodeId id, const AttrDecl& attr) {
     if (attr.longName != "outMesh") return false;
     scene.setComputedMesh(Plug{id, attr.index}, scene.getMesh(scene.plug(id, "inMesh")));
     return true;
@@ -91,19 +91,19 @@ NodeTypeSpec mesh() {
   return t;
 }
 
-NodeTypeSpec polyCube() {
-  NodeTypeSpec t;
+NodeTypeDecl polyCube() {
+  NodeTypeDecl t;
   t.name = "polyCube";
   t.parentName = "dependNode";
   t.apiType = api::kPolyCube;
   const std::pair<const char*, const char*> sizes[] = {{"width", "w"}, {"height", "h"}, {"depth", "d"}};
   for (const auto& [longName, shortName] : sizes) {
-    AttrSpec a = affecting(numericAttr(longName, shortName, AttrType::Distance, 1), {"output"});
+    AttrDecl a = affecting(numericAttr(longName, shortName, AttrType::Distance, 1), {"output"});
     a.min = 0;
     t.attrs.push_back(a);
   }
   t.attrs.push_back(output(meshAttr("output", "out")));
-  t.compute = [](Scene& scene, NodeId id, const AttrSpec& attr) {
+  t.compute = [](Scene& scene, NodeId id, const AttrDecl& attr) {
     if (attr.longName != "output") return false;
     MeshData m;
     m.valid = true;
@@ -116,8 +116,8 @@ NodeTypeSpec polyCube() {
   return t;
 }
 
-NodeTypeSpec locator() {
-  NodeTypeSpec t;
+NodeTypeDecl locator() {
+  NodeTypeDecl t;
   t.name = "locator";
   t.parentName = "shape";
   t.apiType = api::kLocator;
@@ -125,8 +125,8 @@ NodeTypeSpec locator() {
   return t;
 }
 
-NodeTypeSpec light() {
-  NodeTypeSpec t;
+NodeTypeDecl light() {
+  NodeTypeDecl t;
   t.name = "light";
   t.parentName = "shape";
   t.isAbstract = true;
@@ -138,8 +138,8 @@ NodeTypeSpec light() {
   return t;
 }
 
-NodeTypeSpec leaf(const char* name, const char* parent, int apiType) {
-  NodeTypeSpec t;
+NodeTypeDecl leaf(const char* name, const char* parent, int apiType) {
+  NodeTypeDecl t;
   t.name = name;
   t.parentName = parent;
   t.apiType = apiType;
@@ -158,7 +158,7 @@ void registerBuiltinTypes(Scene& scene) {
   scene.registerType(locator());
   scene.registerType(light());
   scene.registerType(leaf("pointLight", "light", api::kPointLight));
-  NodeTypeSpec camera = leaf("camera", "shape", api::kCamera);
+  NodeTypeDecl camera = leaf("camera", "shape", api::kCamera);
   camera.attrs.push_back(numericAttr("focalLength", "fl", AttrType::Double, 35));
   scene.registerType(std::move(camera));
 }

@@ -5,7 +5,7 @@
 namespace scene {
 
 int NodeType::findAttr(std::string_view name) const {
-  for (const AttrSpec& a : attrs_) {
+  for (const AttrDecl& a : attrs_) {
     if (a.matches(name)) return a.index;
   }
   return -1;
@@ -25,18 +25,18 @@ bool NodeType::hasApiType(int apiType) const {
   return false;
 }
 
-std::unique_ptr<NodeType> NodeType::build(NodeTypeSpec spec, const NodeType* parent) {
+std::unique_ptr<NodeType> NodeType::build(NodeTypeDecl decl, const NodeType* parent) {
   auto t = std::unique_ptr<NodeType>(new NodeType());
-  t->name_ = std::move(spec.name);
+  t->name_ = std::move(decl.name);
   t->parent_ = parent;
-  t->isDag_ = spec.isDag || (parent && parent->isDag_);
-  t->isShape_ = spec.isShape || (parent && parent->isShape_);
-  t->isAbstract_ = spec.isAbstract;
-  t->apiType_ = spec.apiType;
-  t->compute_ = spec.compute ? std::move(spec.compute) : (parent ? parent->compute_ : ComputeFn());
-  t->onCreate_ = spec.onCreate ? std::move(spec.onCreate) : (parent ? parent->onCreate_ : NodeHook());
+  t->isDag_ = decl.isDag || (parent && parent->isDag_);
+  t->isShape_ = decl.isShape || (parent && parent->isShape_);
+  t->isAbstract_ = decl.isAbstract;
+  t->apiType_ = decl.apiType;
+  t->compute_ = decl.compute ? std::move(decl.compute) : (parent ? parent->compute_ : ComputeFn());
+  t->onCreate_ = decl.onCreate ? std::move(decl.onCreate) : (parent ? parent->onCreate_ : NodeHook());
   t->onDestroy_ =
-      spec.onDestroy ? std::move(spec.onDestroy) : (parent ? parent->onDestroy_ : NodeHook());
+      decl.onDestroy ? std::move(decl.onDestroy) : (parent ? parent->onDestroy_ : NodeHook());
   if (parent) {
     t->attrs_ = parent->attrs_;
     t->slotCount_ = parent->slotCount_;
@@ -44,10 +44,10 @@ std::unique_ptr<NodeType> NodeType::build(NodeTypeSpec spec, const NodeType* par
   }
   const std::size_t firstOwn = t->attrs_.size();
 
-  for (AttrSpec& a : spec.attrs) {
+  for (AttrDecl& a : decl.attrs) {
     if (a.longName.empty()) throw Error("Attribute of type '" + t->name_ + "' has no name.");
     if (a.shortName.empty()) a.shortName = a.longName;
-    for (const AttrSpec& b : t->attrs_) {
+    for (const AttrDecl& b : t->attrs_) {
       if (b.matches(a.longName) || b.matches(a.shortName)) {
         throw Error("Attribute '" + a.longName + "' of type '" + t->name_ +
                     "' clashes with '" + b.longName + "'.");
@@ -74,7 +74,7 @@ std::unique_ptr<NodeType> NodeType::build(NodeTypeSpec spec, const NodeType* par
 
   // Compounds and their children.
   for (std::size_t i = firstOwn; i < t->attrs_.size(); ++i) {
-    AttrSpec& a = t->attrs_[i];
+    AttrDecl& a = t->attrs_[i];
     if (!a.isCompound()) {
       if (!a.childNames.empty()) throw Error("Attribute '" + a.longName + "' is not a compound.");
       continue;
@@ -88,7 +88,7 @@ std::unique_ptr<NodeType> NodeType::build(NodeTypeSpec spec, const NodeType* par
         throw Error("Child '" + childName + "' of '" + a.longName + "' is not an attribute of '" +
                     t->name_ + "'.");
       }
-      AttrSpec& child = t->attrs_[static_cast<std::size_t>(c)];
+      AttrDecl& child = t->attrs_[static_cast<std::size_t>(c)];
       if (!isNumeric(child.type) || child.parent >= 0) {
         throw Error("Attribute '" + childName + "' cannot be a child of '" + a.longName + "'.");
       }
@@ -106,7 +106,7 @@ std::unique_ptr<NodeType> NodeType::build(NodeTypeSpec spec, const NodeType* par
                     "' is not an attribute of '" + t->name_ + "'.");
       }
       t->attrs_[i].affects.push_back(target);
-      const AttrSpec& out = t->attrs_[static_cast<std::size_t>(target)];
+      const AttrDecl& out = t->attrs_[static_cast<std::size_t>(target)];
       t->affected_[static_cast<std::size_t>(target)] = true;
       for (int c : out.children) t->affected_[static_cast<std::size_t>(c)] = true;
       if (out.parent >= 0) t->affected_[static_cast<std::size_t>(out.parent)] = true;

@@ -1,5 +1,5 @@
-// Node types: how a type is described (NodeTypeSpec) and what the scene keeps
-// once it is registered (NodeType: the spec with inherited attributes merged
+// Node types: how a type is described (NodeTypeDecl) and what the scene keeps
+// once it is registered (NodeType: the declaration with inherited attributes merged
 // in and every name resolved to an index).
 #pragma once
 
@@ -9,7 +9,7 @@
 #include <string_view>
 #include <vector>
 
-#include "scene/AttrSpec.h"
+#include "scene/AttrDecl.h"
 #include "scene/Types.h"
 
 namespace scene {
@@ -19,20 +19,20 @@ class Scene;
 // Computes the value of `attr` on node `id`: reads inputs through the scene's
 // getters and writes results with Scene::setComputed*. Returns false when it
 // does not handle that attribute (the stored value is then used as is).
-using ComputeFn = std::function<bool(Scene& scene, NodeId id, const AttrSpec& attr)>;
+using ComputeFn = std::function<bool(Scene& scene, NodeId id, const AttrDecl& attr)>;
 // Called right after a node of the type comes into the scene (also when undo
 // or redo brings one back), and right before one leaves it. Plug-in node
 // types use them to make and drop their node object (Node::userData).
 using NodeHook = std::function<void(Scene& scene, NodeId id)>;
 
-struct NodeTypeSpec {
+struct NodeTypeDecl {
   std::string name;        // "transform", "zubNode001"
   std::string parentName;  // type to inherit attributes and kind from; empty: none
   bool isDag = false;      // inherited from the parent type when that is a DAG type
   bool isShape = false;    // inherited likewise
   bool isAbstract = false; // cannot be created (e.g. "dagNode")
   int apiType = api::kDependencyNode;
-  std::vector<AttrSpec> attrs;  // own attributes only
+  std::vector<AttrDecl> attrs;  // own attributes only
   ComputeFn compute;            // empty: the parent type's
   NodeHook onCreate;
   NodeHook onDestroy;
@@ -49,8 +49,8 @@ class NodeType {
 
   // Every attribute, inherited ones first; an attribute's index is its
   // position here and never changes while the type is registered.
-  const std::vector<AttrSpec>& attrs() const { return attrs_; }
-  const AttrSpec& attr(int index) const { return attrs_[static_cast<std::size_t>(index)]; }
+  const std::vector<AttrDecl>& attrs() const { return attrs_; }
+  const AttrDecl& attr(int index) const { return attrs_[static_cast<std::size_t>(index)]; }
   // Index of the attribute with this long or short name, or -1.
   int findAttr(std::string_view name) const;
   // Number of value slots a node of this type stores.
@@ -68,10 +68,10 @@ class NodeType {
   const NodeHook& onCreate() const { return onCreate_; }
   const NodeHook& onDestroy() const { return onDestroy_; }
 
-  // Resolves `spec` against its (already registered) parent type. Throws
+  // Resolves `declaration` against its (already registered) parent type. Throws
   // scene::Error when an attribute name repeats, a compound child or an
   // affected attribute is missing, or a compound does not have 3 numeric children.
-  static std::unique_ptr<NodeType> build(NodeTypeSpec spec, const NodeType* parent);
+  static std::unique_ptr<NodeType> build(NodeTypeDecl decl, const NodeType* parent);
 
  private:
   std::string name_;
@@ -80,7 +80,7 @@ class NodeType {
   bool isShape_ = false;
   bool isAbstract_ = false;
   int apiType_ = api::kDependencyNode;
-  std::vector<AttrSpec> attrs_;
+  std::vector<AttrDecl> attrs_;
   int slotCount_ = 0;
   std::vector<bool> affected_;
   ComputeFn compute_;

@@ -24,16 +24,16 @@ Scene::~Scene() {
 
 // ------------------------------------------------------------------ types
 
-const NodeType& Scene::registerType(NodeTypeSpec spec) {
-  if (spec.name.empty()) throw Error("A node type needs a name.");
-  if (types_.count(spec.name)) throw Error("Node type '" + spec.name + "' is already registered.");
+const NodeType& Scene::registerType(NodeTypeDecl decl) {
+  if (decl.name.empty()) throw Error("A node type needs a name.");
+  if (types_.count(decl.name)) throw Error("Node type '" + decl.name + "' is already registered.");
   const NodeType* parent = nullptr;
-  if (!spec.parentName.empty()) {
-    parent = findType(spec.parentName);
-    if (!parent) throw Error("Unknown parent node type '" + spec.parentName + "'.");
+  if (!decl.parentName.empty()) {
+    parent = findType(decl.parentName);
+    if (!parent) throw Error("Unknown parent node type '" + decl.parentName + "'.");
   }
-  std::string name = spec.name;
-  auto type = NodeType::build(std::move(spec), parent);
+  std::string name = decl.name;
+  auto type = NodeType::build(std::move(decl), parent);
   const NodeType& ref = *type;
   types_.emplace(name, std::move(type));
   return ref;
@@ -191,7 +191,7 @@ Node& Scene::insertNode(NodeId id, const NodeType& type, const std::string& name
   n.name_ = name;
   n.values_.assign(static_cast<std::size_t>(type.slotCount()), 0.0);
   n.flags_.assign(type.attrs().size(), 0);
-  for (const AttrSpec& a : type.attrs()) {
+  for (const AttrDecl& a : type.attrs()) {
     if (a.slotCount == 1) n.values_[static_cast<std::size_t>(a.slot)] = a.defaultValue;
     if (type.isAffected(a.index)) n.flags_[static_cast<std::size_t>(a.index)] = Node::kDirty;
   }

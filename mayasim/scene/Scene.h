@@ -41,8 +41,8 @@ class Scene : private ChangeReplayer {
 
   // ---------------------------------------------------------------- types
   // Registers a type. Throws scene::Error when the name is taken, the parent
-  // type is unknown, or the spec is inconsistent. Types are not undoable.
-  const NodeType& registerType(NodeTypeSpec spec);
+  // type is unknown, or the declaration is inconsistent. Types are not undoable.
+  const NodeType& registerType(NodeTypeDecl decl);
   // Removes a type. Returns false (and keeps it) when it is unknown, is
   // some other type's parent, or nodes of it exist or are held by the undo
   // queue (flush first).
@@ -116,7 +116,7 @@ class Scene : private ChangeReplayer {
   void setParent(NodeId id, NodeId newParent);
 
   // ---------------------------------------------------------------- plugs
-  const AttrSpec* spec(const Plug& p) const;  // nullptr for a null/unknown plug
+  const AttrDecl* decl(const Plug& p) const;  // nullptr for a null/unknown plug
   // Plug of node `id` by long or short attribute name; null plug if none.
   Plug plug(NodeId id, std::string_view attrName) const;
   // "node.attr" (attr: long or short name, or "parent.child"); null plug if
@@ -201,7 +201,7 @@ class Scene : private ChangeReplayer {
   void detachChild(Node& child);
   void addLink(const Plug& src, const Plug& dst);
   void removeLink(const Plug& src, const Plug& dst);
-  void setSlot(Node& n, const AttrSpec& a, int offset, double v);
+  void setSlot(Node& n, const AttrDecl& a, int offset, double v);
   void storeString(Node& n, int attr, const std::string& v);
   const std::string* storedString(const Node& n, int attr) const;
   void setSelection(std::vector<NodeId> ids);

@@ -70,8 +70,8 @@ bool Scene::hasConnections(const Plug& p) const {
 }
 
 bool Scene::connect(const Plug& src, const Plug& dst, bool force) {
-  const AttrSpec* sa = spec(src);
-  const AttrSpec* da = spec(dst);
+  const AttrDecl* sa = decl(src);
+  const AttrDecl* da = decl(dst);
   if (!sa) throw Error("The source attribute cannot be found.");
   if (!da) throw Error("The destination attribute cannot be found.");
   if (src == dst || !sa->readable || !sa->connectable || !da->writable || !da->connectable ||

@@ -13,7 +13,7 @@ namespace {
 
 constexpr int kMaxEvalDepth = 256;  // guards against connection cycles
 
-double conform(const AttrSpec& a, double v) {
+double conform(const AttrDecl& a, double v) {
   if (a.min && v < *a.min) v = *a.min;
   if (a.max && v > *a.max) v = *a.max;
   if (a.type == AttrType::Bool) return v != 0 ? 1 : 0;
@@ -28,7 +28,7 @@ double conform(const AttrSpec& a, double v) {
 
 // ------------------------------------------------------------------ plugs
 
-const AttrSpec* Scene::spec(const Plug& p) const {
+const AttrDecl* Scene::decl(const Plug& p) const {
   const Node* n = node(p.node);
   if (!n || p.attr < 0 || static_cast<std::size_t>(p.attr) >= n->type_->attrs().size()) {
     return nullptr;
@@ -54,23 +54,23 @@ Plug Scene::resolvePlug(std::string_view text) const {
   // "parent.child" form.
   Plug parent = plug(id, rest.substr(0, inner));
   Plug child = plug(id, rest.substr(inner + 1));
-  if (parent.isNull() || child.isNull() || spec(child)->parent != parent.attr) return {};
+  if (parent.isNull() || child.isNull() || decl(child)->parent != parent.attr) return {};
   return child;
 }
 
 std::string Scene::plugName(const Plug& p) const {
-  const AttrSpec* a = spec(p);
+  const AttrDecl* a = decl(p);
   return a ? partialPath(p.node) + "." + a->longName : std::string();
 }
 
 Plug Scene::parentPlug(const Plug& p) const {
-  const AttrSpec* a = spec(p);
+  const AttrDecl* a = decl(p);
   return (a && a->parent >= 0) ? Plug{p.node, a->parent} : Plug{};
 }
 
 std::vector<Plug> Scene::childPlugs(const Plug& p) const {
   std::vector<Plug> out;
-  if (const AttrSpec* a = spec(p)) {
+  if (const AttrDecl* a = decl(p)) {
     for (int c : a->children) out.push_back(Plug{p.node, c});
   }
   return out;
@@ -78,7 +78,7 @@ std::vector<Plug> Scene::childPlugs(const Plug& p) const {
 
 // ---------------------------------------------------------------- storage
 
-void Scene::setSlot(Node& n, const AttrSpec& a, int offset, double v) {
+void Scene::setSlot(Node& n, const AttrDecl& a, int offset, double v) {
   if (a.slot < 0) return;
   n.values_[static_cast<std::size_t>(a.slot + offset)] = v;
 }
@@ -104,13 +104,13 @@ const std::string* Scene::storedString(const Node& n, int attr) const {
 
 double Scene::getDouble(const Plug& p) {
   evaluate(p, 0);
-  const AttrSpec* a = spec(p);
+  const AttrDecl* a = decl(p);
   if (!a || a->slotCount != 1) return 0;
   return node(p.node)->values_[static_cast<std::size_t>(a->slot)];
 }
 
 std::vector<double> Scene::getNumbers(const Plug& p) {
-  const AttrSpec* a = spec(p);
+  const AttrDecl* a = decl(p);
   if (!a) return {};
   if (a->isCompound()) {
     std::vector<double> out;
@@ -123,7 +123,7 @@ std::vector<double> Scene::getNumbers(const Plug& p) {
 
 std::string Scene::getString(const Plug& p) {
   evaluate(p, 0);
-  const AttrSpec* a = spec(p);
+  const AttrDecl* a = decl(p);
   if (!a || a->type != AttrType::String) return {};
   const std::string* s = storedString(*node(p.node), p.attr);
   return s ? *s : a->defaultString;
@@ -131,7 +131,7 @@ std::string Scene::getString(const Plug& p) {
 
 MeshData Scene::getMesh(const Plug& p) {
   evaluate(p, 0);
-  const AttrSpec* a = spec(p);
+  const AttrDecl* a = decl(p);
   if (!a || a->type != AttrType::Mesh) return {};
   const double* v = &node(p.node)->values_[static_cast<std::size_t>(a->slot)];
   MeshData m;
@@ -145,7 +145,7 @@ MeshData Scene::getMesh(const Plug& p) {
 // ----------------------------------------------------------------- setters
 
 void Scene::checkSettable(const Plug& p) const {
-  const AttrSpec* a = spec(p);
+  const AttrDecl* a = decl(p);
   if (!a) throw Error("No such attribute.");
   if (!a->writable) throw Error("The attribute '" + plugName(p) + "' is not writable.");
   const Node& n = *node(p.node);
@@ -158,7 +158,7 @@ void Scene::checkSettable(const Plug& p) const {
 }
 
 void Scene::setDouble(const Plug& p, double v) {
-  const AttrSpec* a = spec(p);
+  const AttrDecl* a = decl(p);
   if (!a) throw Error("No such attribute.");
   if (a->isCompound()) {
     setNumbers(p, {v});
@@ -186,7 +186,7 @@ void Scene::setDouble(const Plug& p, double v) {
 }
 
 void Scene::setNumbers(const Plug& p, const std::vector<double>& values) {
-  const AttrSpec* a = spec(p);
+  const AttrDecl* a = decl(p);
   if (!a) throw Error("No such attribute.");
   if (!a->isCompound()) {
     if (values.size() != 1) {
@@ -206,7 +206,7 @@ void Scene::setNumbers(const Plug& p, const std::vector<double>& values) {
 }
 
 void Scene::setString(const Plug& p, const std::string& v) {
-  const AttrSpec* a = spec(p);
+  const AttrDecl* a = decl(p);
   if (!a) throw Error("No such attribute.");
   if (a->type != AttrType::String) {
     throw Error("The attribute '" + plugName(p) + "' does not hold a string.");
@@ -229,7 +229,7 @@ void Scene::setString(const Plug& p, const std::string& v) {
 }
 
 void Scene::setComputed(const Plug& p, double v) {
-  const AttrSpec* a = spec(p);
+  const AttrDecl* a = decl(p);
   if (!a || a->slotCount != 1) return;
   Node& n = *node(p.node);
   setSlot(n, *a, 0, v);
@@ -237,7 +237,7 @@ void Scene::setComputed(const Plug& p, double v) {
 }
 
 void Scene::setComputedMesh(const Plug& p, const MeshData& m) {
-  const AttrSpec* a = spec(p);
+  const AttrDecl* a = decl(p);
   if (!a || a->type != AttrType::Mesh) return;
   Node& n = *node(p.node);
   setSlot(n, *a, 0, m.valid ? 1 : 0);
@@ -248,7 +248,7 @@ void Scene::setComputedMesh(const Plug& p, const MeshData& m) {
 }
 
 void Scene::setComputedString(const Plug& p, const std::string& v) {
-  const AttrSpec* a = spec(p);
+  const AttrDecl* a = decl(p);
   if (!a || a->type != AttrType::String) return;
   Node& n = *node(p.node);
   storeString(n, p.attr, v);
@@ -256,17 +256,17 @@ void Scene::setComputedString(const Plug& p, const std::string& v) {
 }
 
 bool Scene::isDirty(const Plug& p) const {
-  if (!spec(p)) return false;
+  if (!decl(p)) return false;
   return (node(p.node)->flags_[static_cast<std::size_t>(p.attr)] & Node::kDirty) != 0;
 }
 
 bool Scene::isLocked(const Plug& p) const {
-  if (!spec(p)) return false;
+  if (!decl(p)) return false;
   return (node(p.node)->flags_[static_cast<std::size_t>(p.attr)] & Node::kLocked) != 0;
 }
 
 void Scene::setLocked(const Plug& p, bool locked) {
-  if (!spec(p)) throw Error("No such attribute.");
+  if (!decl(p)) throw Error("No such attribute.");
   if (isLocked(p) == locked) return;
   auto& f = node(p.node)->flags_[static_cast<std::size_t>(p.attr)];
   f = static_cast<std::uint8_t>(locked ? (f | Node::kLocked) : (f & ~Node::kLocked));
@@ -287,21 +287,21 @@ Plug Scene::inputOf(const Plug& dst) const {
   for (const Link& l : n->links_) {
     if (l.incoming && l.attr == dst.attr) return l.other;
   }
-  const AttrSpec* a = spec(dst);
+  const AttrDecl* a = decl(dst);
   if (!a || a->parent < 0) return {};
   // A child of a connected compound reads the matching child of the source.
   for (const Link& l : n->links_) {
     if (!l.incoming || l.attr != a->parent) continue;
     const auto& mine = n->type_->attr(a->parent).children;
-    const AttrSpec* srcSpec = spec(l.other);
+    const AttrDecl* srcDecl = decl(l.other);
     std::size_t i = static_cast<std::size_t>(std::find(mine.begin(), mine.end(), dst.attr) - mine.begin());
-    if (srcSpec && i < srcSpec->children.size()) return Plug{l.other.node, srcSpec->children[i]};
+    if (srcDecl && i < srcDecl->children.size()) return Plug{l.other.node, srcDecl->children[i]};
   }
   return {};
 }
 
 void Scene::evaluate(const Plug& p, int depth) {
-  const AttrSpec* a = spec(p);
+  const AttrDecl* a = decl(p);
   if (!a || depth > kMaxEvalDepth) return;
   if (a->isCompound()) {
     const std::vector<int> children = a->children;
@@ -318,15 +318,15 @@ void Scene::evaluate(const Plug& p, int depth) {
   if (!src.isNull()) {
     evaluate(src, depth + 1);
     const Node& from = *node(src.node);
-    const AttrSpec& fromSpec = from.type_->attr(src.attr);
+    const AttrDecl& fromDecl = from.type_->attr(src.attr);
     Node& to = *node(p.node);
     if (a->type == AttrType::String) {
       const std::string* s = storedString(from, src.attr);
-      storeString(to, p.attr, s ? *s : fromSpec.defaultString);
+      storeString(to, p.attr, s ? *s : fromDecl.defaultString);
     } else {
-      const int count = std::min(a->slotCount, fromSpec.slotCount);
+      const int count = std::min(a->slotCount, fromDecl.slotCount);
       for (int i = 0; i < count; ++i) {
-        setSlot(to, *a, i, from.values_[static_cast<std::size_t>(fromSpec.slot + i)]);
+        setSlot(to, *a, i, from.values_[static_cast<std::size_t>(fromDecl.slot + i)]);
       }
     }
     return;
@@ -341,12 +341,12 @@ void Scene::evaluate(const Plug& p, int depth) {
 
 void Scene::dependents(const Plug& p, std::vector<Plug>& out) const {
   const Node* n = node(p.node);
-  const AttrSpec* a = spec(p);
+  const AttrDecl* a = decl(p);
   if (!n || !a) return;
   const NodeType& type = *n->type_;
   auto withChildren = [&](const Plug& q) {
     out.push_back(q);
-    if (const AttrSpec* s = spec(q)) {
+    if (const AttrDecl* s = decl(q)) {
       for (int c : s->children) out.push_back(Plug{q.node, c});
     }
   };

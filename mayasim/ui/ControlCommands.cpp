@@ -16,8 +16,8 @@ constexpr int kMaxColumnWidthN = 6;  // rowLayout -columnWidth1 .. -columnWidth6
 
 std::string columnWidthN(int n) { return "columnWidth" + std::to_string(n); }
 
-std::vector<mel::FlagSpec> buildFlags(Kind kind) {
-  std::vector<mel::FlagSpec> flags = {{"ex", "exists", 0}, {"q", "query", 0}, {"e", "edit", 0}};
+std::vector<mel::FlagDecl> buildFlags(Kind kind) {
+  std::vector<mel::FlagDecl> flags = {{"ex", "exists", 0}, {"q", "query", 0}, {"e", "edit", 0}};
   for (const PropDef& p : propDefs(kind)) flags.push_back({p.shortName, p.longName, 1});
   if (kind == Kind::Window) {
     flags.push_back({"wh", "widthHeight", 2});
@@ -36,8 +36,8 @@ std::vector<mel::FlagSpec> buildFlags(Kind kind) {
   return flags;
 }
 
-const std::vector<mel::FlagSpec>& flagsOf(Kind kind) {
-  static const std::vector<mel::FlagSpec> tables[] = {
+const std::vector<mel::FlagDecl>& flagsOf(Kind kind) {
+  static const std::vector<mel::FlagDecl> tables[] = {
       buildFlags(Kind::Window),      buildFlags(Kind::ColumnLayout), buildFlags(Kind::RowLayout),
       buildFlags(Kind::FrameLayout), buildFlags(Kind::Text),         buildFlags(Kind::TextField),
       buildFlags(Kind::Button),      buildFlags(Kind::FloatSlider),  buildFlags(Kind::IntSlider),
@@ -120,7 +120,7 @@ void applyChanges(Control& c, const std::vector<Change>& changes) {
 }
 
 mel::Value queryFlag(const Control& c, const mel::CommandArgs& a) {
-  for (const mel::FlagSpec& f : flagsOf(c.kind())) {
+  for (const mel::FlagDecl& f : flagsOf(c.kind())) {
     const std::string& flag = f.longName;
     if (flag == "query" || flag == "edit" || flag == "exists" || !a.has(flag)) continue;
     if (findProp(c.kind(), flag)) return c.prop(flag);

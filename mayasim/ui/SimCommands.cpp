@@ -66,7 +66,7 @@ mel::Value userSets(mel::Interpreter& interp, Control& c, const mel::Value& give
 }
 
 mel::Value simSetValue(mel::Interpreter& interp, Ui& ui, const mel::Args& args) {
-  static const std::vector<mel::FlagSpec> kFlags = {{"d", "drag", 0}};
+  static const std::vector<mel::FlagDecl> kFlags = {{"d", "drag", 0}};
   mel::CommandArgs a("simSetValue", kFlags, args);
   Control& c = ui.get(onlyArg(a, "simSetValue", 0, 2).asString());
   return userSets(interp, c, a.positional()[1], a.has("drag"));

@@ -40,7 +40,7 @@ Control& resolveForDelete(Ui& ui, const mel::CommandArgs& a, const std::string& 
 // deleteUI [-window|-layout|-control] name...: every name is resolved before
 // anything is deleted, so one bad name leaves the UI as it was.
 mel::Value deleteUI(Ui& ui, const mel::Args& args) {
-  static const std::vector<mel::FlagSpec> kFlags = {
+  static const std::vector<mel::FlagDecl> kFlags = {
       {"wnd", "window", 0}, {"lay", "layout", 0}, {"ctl", "control", 0}};
   mel::CommandArgs a("deleteUI", kFlags, args);
   if (a.positional().empty()) throw mel::Error("deleteUI: No object name given.");
@@ -61,7 +61,7 @@ mel::Value deleteUI(Ui& ui, const mel::Args& args) {
 
 // setParent ..  |  setParent name  |  setParent -q  |  setParent -topLevel
 mel::Value setParent(Ui& ui, const mel::Args& args) {
-  static const std::vector<mel::FlagSpec> kFlags = {
+  static const std::vector<mel::FlagDecl> kFlags = {
       {"q", "query", 0}, {"top", "topLevel", 0}, {"u", "upLevel", 0}};
   mel::CommandArgs a("setParent", kFlags, args);
   if (a.query()) return mel::Value(pathOrNone(ui.currentParent()));

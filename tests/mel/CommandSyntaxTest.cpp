@@ -79,7 +79,7 @@ TEST_F(CommandSyntaxTest, CatchHoldsACommandOrAnExpression) {
 }
 
 TEST(CommandArgs, ParsesFlagsByShortOrLongNameKeepingValueTypes) {
-  std::vector<mel::FlagSpec> flags = {{"n", "name", 1}, {"wh", "widthHeight", 2}, {"q", "query", 0},
+  std::vector<mel::FlagDecl> flags = {{"n", "name", 1}, {"wh", "widthHeight", 2}, {"q", "query", 0},
                                       {"e", "edit", 0}, {"ch", "child", 1, true}};
   mel::CommandArgs a("cmd", flags, {Value("-n"), Value("x"), Value("obj"), Value("-widthHeight"), Value(3),
                                     Value(4.5), Value("-ch"), Value("a"), Value("-ch"), Value("b")});
@@ -93,7 +93,7 @@ TEST(CommandArgs, ParsesFlagsByShortOrLongNameKeepingValueTypes) {
 }
 
 TEST(CommandArgs, QueryModeAnywhereMeansFlagsTakeNoValues) {
-  std::vector<mel::FlagSpec> flags = {{"tx", "text", 1}, {"q", "query", 0}};
+  std::vector<mel::FlagDecl> flags = {{"tx", "text", 1}, {"q", "query", 0}};
   mel::CommandArgs a("textField", flags, {Value("-text"), Value("tf1"), Value("-q")});
   EXPECT_TRUE(a.query());
   EXPECT_TRUE(a.has("text"));
@@ -101,7 +101,7 @@ TEST(CommandArgs, QueryModeAnywhereMeansFlagsTakeNoValues) {
 }
 
 TEST(CommandArgs, ReportsBadFlagsWithMelWording) {
-  std::vector<mel::FlagSpec> flags = {{"n", "name", 1}, {"v", "value", 2}};
+  std::vector<mel::FlagDecl> flags = {{"n", "name", 1}, {"v", "value", 2}};
   auto message = [&](Args args) -> std::string {
     try {
       mel::CommandArgs a("cmd", flags, args);

@@ -117,7 +117,7 @@ TEST_F(ProbeNode, RegisteredAttributesCanBeReadButNotChanged) {
 // Function sets on their own, outside any node type.
 
 double defaultOf(const MObject& attr) {
-  return mayasim::ObjectAccess::attrSpec(attr)->defaultValue;
+  return mayasim::ObjectAccess::attrDecl(attr)->defaultValue;
 }
 
 TEST(AttributeFunctionSets, CreateKeepsNamesFlagsAndDefaultsInInternalUnits) {

@@ -126,12 +126,12 @@ TEST_F(RollingWheel, RotationIsAnOutputAndTheInputsAreKeyableDistances) {
   const scene::NodeType* type = scene().findType("zubNode001");
   ASSERT_NE(type, nullptr);
   for (const char* name : {"distance", "radius"}) {
-    const scene::AttrSpec& spec = type->attr(type->findAttr(name));
-    EXPECT_EQ(spec.type, scene::AttrType::Distance) << name;
-    EXPECT_TRUE(spec.keyable) << name;
-    EXPECT_TRUE(spec.storable) << name;
+    const scene::AttrDecl& decl = type->attr(type->findAttr(name));
+    EXPECT_EQ(decl.type, scene::AttrType::Distance) << name;
+    EXPECT_TRUE(decl.keyable) << name;
+    EXPECT_TRUE(decl.storable) << name;
   }
-  const scene::AttrSpec& rotation = type->attr(type->findAttr("rotation"));
+  const scene::AttrDecl& rotation = type->attr(type->findAttr("rotation"));
   EXPECT_EQ(rotation.type, scene::AttrType::Angle);
   EXPECT_FALSE(rotation.writable);
   EXPECT_FALSE(rotation.storable);

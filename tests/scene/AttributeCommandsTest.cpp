@@ -41,11 +41,11 @@ TEST_F(MelScene, GetAttrResultTypes) {
 }
 
 TEST_F(MelScene, StringAttributes) {
-  scene::NodeTypeSpec spec;
-  spec.name = "note";
-  spec.parentName = "dependNode";
-  spec.attrs.push_back(scene::stringAttr("text", "tx", "hello"));
-  scene.registerType(spec);
+  scene::NodeTypeDecl decl;
+  decl.name = "note";
+  decl.parentName = "dependNode";
+  decl.attrs.push_back(scene::stringAttr("text", "tx", "hello"));
+  scene.registerType(decl);
   eval("createNode note");
   EXPECT_EQ(eval("getAttr note1.text").asString(), "hello");
   eval("setAttr -type \"string\" note1.text \"two words\"");

@@ -12,21 +12,21 @@ struct Doubler {
   int computes = 0;
 
   void registerIn(Scene& s) {
-    scene::NodeTypeSpec spec;
-    spec.name = "doubler";
-    spec.parentName = "dependNode";
-    scene::AttrSpec in = scene::numericAttr("input", "in", scene::AttrType::Double, 0);
+    scene::NodeTypeDecl decl;
+    decl.name = "doubler";
+    decl.parentName = "dependNode";
+    scene::AttrDecl in = scene::numericAttr("input", "in", scene::AttrType::Double, 0);
     in.affectsNames = {"output"};
-    scene::AttrSpec out = scene::numericAttr("output", "out", scene::AttrType::Double, 0);
+    scene::AttrDecl out = scene::numericAttr("output", "out", scene::AttrType::Double, 0);
     out.writable = false;
-    spec.attrs = {in, out};
-    spec.compute = [this](Scene& sc, scene::NodeId id, const scene::AttrSpec& attr) {
+    decl.attrs = {in, out};
+    decl.compute = [this](Scene& sc, scene::NodeId id, const scene::AttrDecl& attr) {
       if (attr.longName != "output") return false;
       ++computes;
       sc.setComputed(Plug{id, attr.index}, 2 * sc.getDouble(sc.plug(id, "input")));
       return true;
     };
-    s.registerType(spec);
+    s.registerType(decl);
   }
 };
 

@@ -32,10 +32,10 @@ TEST(Naming, RequestedNameTakenGetsNumber) {
 
 TEST(Naming, TypeEndingInDigitsDropsThem) {
   Scene s;
-  scene::NodeTypeSpec spec;
-  spec.name = "zubNode001";
-  spec.parentName = "dependNode";
-  s.registerType(spec);
+  scene::NodeTypeDecl decl;
+  decl.name = "zubNode001";
+  decl.parentName = "dependNode";
+  s.registerType(decl);
   EXPECT_EQ(nameOf(s, s.createNode("zubNode001")), "zubNode1");
   EXPECT_EQ(nameOf(s, s.createNode("zubNode001")), "zubNode2");
 }

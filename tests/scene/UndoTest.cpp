@@ -178,13 +178,13 @@ TEST(Undo, AFailingScopeRevertsItsChanges) {
 
 TEST(Undo, ReservedIdsAndTypeReferences) {
   Scene s;
-  scene::NodeTypeSpec spec;
-  spec.name = "custom";
-  spec.parentName = "dependNode";
+  scene::NodeTypeDecl decl;
+  decl.name = "custom";
+  decl.parentName = "dependNode";
   int created = 0, destroyed = 0;
-  spec.onCreate = [&](Scene&, NodeId) { ++created; };
-  spec.onDestroy = [&](Scene&, NodeId) { ++destroyed; };
-  s.registerType(spec);
+  decl.onCreate = [&](Scene&, NodeId) { ++created; };
+  decl.onDestroy = [&](Scene&, NodeId) { ++destroyed; };
+  s.registerType(decl);
 
   NodeId id = s.reserveId("custom");
   EXPECT_FALSE(s.exists(id));

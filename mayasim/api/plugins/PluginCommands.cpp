@@ -28,7 +28,7 @@ std::vector<std::string> names(const char* command, const mel::CommandArgs& args
 }
 
 mel::Value loadPlugin(PluginManager& manager, const mel::Args& args) {
-  static const std::vector<mel::FlagSpec> kFlags = {{"qt", "quiet", 0}};
+  static const std::vector<mel::FlagDecl> kFlags = {{"qt", "quiet", 0}};
   const mel::CommandArgs parsed("loadPlugin", kFlags, args);
   std::vector<std::string> loaded;
   for (const std::string& name : names("loadPlugin", parsed)) {
@@ -39,7 +39,7 @@ mel::Value loadPlugin(PluginManager& manager, const mel::Args& args) {
 }
 
 mel::Value unloadPlugin(PluginManager& manager, const mel::Args& args) {
-  static const std::vector<mel::FlagSpec> kFlags = {{"f", "force", 0}};
+  static const std::vector<mel::FlagDecl> kFlags = {{"f", "force", 0}};
   const mel::CommandArgs parsed("unloadPlugin", kFlags, args);
   std::vector<std::string> unloaded;
   for (const std::string& name : names("unloadPlugin", parsed)) {
@@ -52,7 +52,7 @@ mel::Value unloadPlugin(PluginManager& manager, const mel::Args& args) {
 }
 
 mel::Value pluginInfo(Host& host, PluginManager& manager, const mel::Args& args) {
-  static const std::vector<mel::FlagSpec> kFlags = {
+  static const std::vector<mel::FlagDecl> kFlags = {
       {"q", "query", 0},      {"ls", "listPlugins", 0}, {"l", "loaded", 0},
       {"c", "command", 0},    {"dn", "dependNode", 0},  {"p", "path", 0},
       {"vd", "vendor", 0},    {"v", "version", 0},      {"av", "apiVersion", 0},

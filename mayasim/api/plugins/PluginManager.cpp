@@ -159,6 +159,7 @@ void PluginManager::unload(const std::string& nameOrPath, bool force) {
 }
 
 void PluginManager::unloadAll() {
+  exiting_ = true;
   while (!loaded_.empty()) {
     const std::string name = loaded_.back().name;
     try {
@@ -176,6 +177,7 @@ void PluginManager::unloadAll() {
       closeLibrary(stuck);
     }
   }
+  exiting_ = false;
 }
 
 const LoadedPlugin* PluginManager::find(const std::string& nameOrPath) const {
@@ -226,6 +228,7 @@ void PluginManager::deleteNodesOf(int index, const std::string& name) {
       }
     }
   }
+  if (exiting_) return;
   host_.output().warning("Deleted " + std::to_string(deleted) + " node(s) of plug-in " +
                          quoted(name) + " before unloading it.");
 }

@@ -44,7 +44,8 @@ class PluginManager {
   void unload(const std::string& name, bool force);
 
   // Unloads every plug-in, most recently loaded first, forcing; errors are
-  // printed, not thrown. For the end of the host's life.
+  // printed, not thrown. For the end of the host's life, so the nodes that
+  // go with their plug-ins are not reported.
   void unloadAll();
 
   // nullptr when no plug-in of that name is loaded. `nameOrPath` may be a
@@ -64,6 +65,7 @@ class PluginManager {
   Host& host_;
   std::vector<LoadedPlugin> loaded_;
   std::vector<std::string> loading_;  // inside initializePlugin
+  bool exiting_ = false;              // inside unloadAll
 };
 
 }  // namespace mayasim

@@ -28,7 +28,7 @@ std::vector<mel::Value> flatValues(const mel::Args& pos) {
 }
 
 void assign(scene::Scene& scene, const scene::Plug& p, const std::vector<mel::Value>& values) {
-  const scene::AttrSpec& a = *scene.spec(p);
+  const scene::AttrDecl& a = *scene.decl(p);
   const std::string what = "setAttr " + scene.plugName(p);
   if (a.type == scene::AttrType::String) {
     if (values.size() != 1) throw mel::Error("setAttr: A string attribute takes one value.");
@@ -38,7 +38,7 @@ void assign(scene::Scene& scene, const scene::Plug& p, const std::vector<mel::Va
     if (values.size() > a.children.size()) throw mel::Error("setAttr: Too many data values were provided.");
     std::vector<double> numbers;
     for (std::size_t i = 0; i < values.size(); ++i) {
-      const scene::AttrSpec& child = *scene.spec(scene::Plug{p.node, a.children[i]});
+      const scene::AttrDecl& child = *scene.decl(scene::Plug{p.node, a.children[i]});
       numbers.push_back(fromUi(child, numberArg(values[i], what)));
     }
     scene.setNumbers(p, numbers);
@@ -54,7 +54,7 @@ void assign(scene::Scene& scene, const scene::Plug& p, const std::vector<mel::Va
 }
 
 mel::Value setAttrCmd(scene::Scene& scene, mel::Interpreter&, const mel::Args& args) {
-  static const std::vector<mel::FlagSpec> kFlags = {
+  static const std::vector<mel::FlagDecl> kFlags = {
       {"typ", "type", 1}, {"l", "lock", 1}, {"k", "keyable", 1}, {"cb", "channelBox", 1},
       {"cl", "clamp", 0}};
   mel::CommandArgs a("setAttr", kFlags, args);
@@ -80,19 +80,19 @@ mel::Value setAttrCmd(scene::Scene& scene, mel::Interpreter&, const mel::Args& a
 }
 
 mel::Value getAttrCmd(scene::Scene& scene, mel::Interpreter&, const mel::Args& args) {
-  static const std::vector<mel::FlagSpec> kFlags = {
+  static const std::vector<mel::FlagDecl> kFlags = {
       {"typ", "type", 0}, {"l", "lock", 0}, {"sl", "silent", 0}, {"k", "keyable", 0},
       {"x", "expandEnvironmentVariables", 0}};
   mel::CommandArgs a("getAttr", kFlags, args);
   const std::vector<std::string> pos = words(a.positional());
   if (pos.size() != 1) throw mel::Error("getAttr: one attribute is needed.");
   const scene::Plug p = findPlug(scene, pos[0]);
-  const scene::AttrSpec& spec = *scene.spec(p);
-  if (a.has("type")) return scene::attrTypeName(spec.type);
+  const scene::AttrDecl& decl = *scene.decl(p);
+  if (a.has("type")) return scene::attrTypeName(decl.type);
   if (a.has("lock")) return scene.isLocked(p) ? 1 : 0;
-  if (a.has("keyable")) return spec.keyable ? 1 : 0;
+  if (a.has("keyable")) return decl.keyable ? 1 : 0;
 
-  switch (spec.type) {
+  switch (decl.type) {
     case scene::AttrType::Bool:
     case scene::AttrType::Long:
       return static_cast<int>(std::lround(scene.getDouble(p)));
@@ -100,12 +100,12 @@ mel::Value getAttrCmd(scene::Scene& scene, mel::Interpreter&, const mel::Args& a
     case scene::AttrType::Float:
     case scene::AttrType::Distance:
     case scene::AttrType::Angle:
-      return toUi(spec, scene.getDouble(p));
+      return toUi(decl, scene.getDouble(p));
     case scene::AttrType::Double3: {
       const std::vector<double> raw = scene.getNumbers(p);
       std::vector<double> out;
       for (std::size_t i = 0; i < raw.size(); ++i) {
-        out.push_back(toUi(*scene.spec(scene::Plug{p.node, spec.children[i]}), raw[i]));
+        out.push_back(toUi(*scene.decl(scene::Plug{p.node, decl.children[i]}), raw[i]));
       }
       return out;
     }

@@ -88,11 +88,11 @@ std::vector<scene::NodeId> nodesOrSelection(const scene::Scene& scene,
   return out;
 }
 
-double toUi(const scene::AttrSpec& attr, double internal) {
+double toUi(const scene::AttrDecl& attr, double internal) {
   return attr.type == scene::AttrType::Angle ? internal * 180.0 / kPi : internal;
 }
 
-double fromUi(const scene::AttrSpec& attr, double ui) {
+double fromUi(const scene::AttrDecl& attr, double ui) {
   return attr.type == scene::AttrType::Angle ? ui * kPi / 180.0 : ui;
 }
 

@@ -39,8 +39,8 @@ std::vector<scene::NodeId> nodesOrSelection(const scene::Scene& scene,
                                             const std::vector<std::string>& names);
 
 // UI units <-> internal units: angles are degrees in MEL, radians inside.
-double toUi(const scene::AttrSpec& attr, double internal);
-double fromUi(const scene::AttrSpec& attr, double ui);
+double toUi(const scene::AttrDecl& attr, double internal);
+double fromUi(const scene::AttrDecl& attr, double ui);
 
 // Reads a MEL value as a number; "on"/"true"/"yes" etc. count for bools.
 // Throws mel::Error naming `what` when it is not a number.

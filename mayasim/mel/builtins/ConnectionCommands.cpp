@@ -25,7 +25,7 @@ std::pair<std::string, std::string> twoPlugs(const char* command, const mel::Arg
 }
 
 mel::Value connectAttrCmd(scene::Scene& scene, mel::Interpreter& interp, const mel::Args& args) {
-  static const std::vector<mel::FlagSpec> kFlags = {
+  static const std::vector<mel::FlagDecl> kFlags = {
       {"f", "force", 0}, {"l", "lock", 1}, {"na", "nextAvailable", 0},
       {"rd", "referenceDest", 1}};
   mel::CommandArgs a("connectAttr", kFlags, args);
@@ -41,7 +41,7 @@ mel::Value connectAttrCmd(scene::Scene& scene, mel::Interpreter& interp, const m
 }
 
 mel::Value disconnectAttrCmd(scene::Scene& scene, mel::Interpreter&, const mel::Args& args) {
-  static const std::vector<mel::FlagSpec> kFlags = {{"na", "nextAvailable", 0}};
+  static const std::vector<mel::FlagDecl> kFlags = {{"na", "nextAvailable", 0}};
   mel::CommandArgs a("disconnectAttr", kFlags, args);
   const auto [srcName, dstName] = twoPlugs("disconnectAttr", a.positional());
   const scene::Plug src = plugOrFail(scene, srcName, "source");
@@ -56,14 +56,14 @@ mel::Value disconnectAttrCmd(scene::Scene& scene, mel::Interpreter&, const mel::
 }
 
 mel::Value isConnectedCmd(scene::Scene& scene, mel::Interpreter&, const mel::Args& args) {
-  static const std::vector<mel::FlagSpec> kFlags = {{"iuc", "ignoreUnitConversion", 0}};
+  static const std::vector<mel::FlagDecl> kFlags = {{"iuc", "ignoreUnitConversion", 0}};
   mel::CommandArgs a("isConnected", kFlags, args);
   const auto [srcName, dstName] = twoPlugs("isConnected", a.positional());
   return scene.isConnected(findPlug(scene, srcName), findPlug(scene, dstName)) ? 1 : 0;
 }
 
 mel::Value listConnectionsCmd(scene::Scene& scene, mel::Interpreter&, const mel::Args& args) {
-  static const std::vector<mel::FlagSpec> kFlags = {
+  static const std::vector<mel::FlagDecl> kFlags = {
       {"s", "source", 1},       {"d", "destination", 1}, {"p", "plugs", 1},
       {"c", "connections", 1},  {"t", "type", 1},        {"sh", "shapes", 1},
       {"scn", "skipConversionNodes", 1}};

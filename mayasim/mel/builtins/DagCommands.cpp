@@ -10,7 +10,7 @@ namespace builtins {
 namespace {
 
 mel::Value parentCmd(scene::Scene& scene, mel::Interpreter&, const mel::Args& args) {
-  static const std::vector<mel::FlagSpec> kFlags = {
+  static const std::vector<mel::FlagDecl> kFlags = {
       {"w", "world", 0}, {"r", "relative", 0}, {"a", "absolute", 0}, {"add", "addObject", 0},
       {"s", "shape", 0}};
   mel::CommandArgs a("parent", kFlags, args);
@@ -33,7 +33,7 @@ mel::Value parentCmd(scene::Scene& scene, mel::Interpreter&, const mel::Args& ar
 }
 
 mel::Value listRelativesCmd(scene::Scene& scene, mel::Interpreter&, const mel::Args& args) {
-  static const std::vector<mel::FlagSpec> kFlags = {
+  static const std::vector<mel::FlagDecl> kFlags = {
       {"c", "children", 0},      {"p", "parent", 0},         {"ap", "allParents", 0},
       {"s", "shapes", 0},        {"f", "fullPath", 0},       {"pa", "path", 0},
       {"typ", "type", 1, true},  {"ad", "allDescendents", 0}, {"ni", "noIntermediate", 0}};

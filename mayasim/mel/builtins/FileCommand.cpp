@@ -8,7 +8,7 @@ namespace builtins {
 namespace {
 
 mel::Value fileCmd(scene::Scene& scene, mel::Interpreter&, const mel::Args& args) {
-  static const std::vector<mel::FlagSpec> kFlags = {
+  static const std::vector<mel::FlagDecl> kFlags = {
       {"q", "query", 0},  {"f", "force", 0},     {"new", "newFile", 0}, {"o", "open", 0},
       {"s", "save", 0},   {"i", "import", 0},    {"rn", "rename", 1},   {"sn", "sceneName", 0},
       {"typ", "type", 1}, {"mf", "modified", 0}};

@@ -10,7 +10,7 @@ namespace builtins {
 namespace {
 
 mel::Value polyCubeCmd(scene::Scene& scene, mel::Interpreter&, const mel::Args& args) {
-  static const std::vector<mel::FlagSpec> kFlags = {
+  static const std::vector<mel::FlagDecl> kFlags = {
       {"w", "width", 1},        {"h", "height", 1},       {"d", "depth", 1},
       {"n", "name", 1},         {"sx", "subdivisionsX", 1}, {"sy", "subdivisionsY", 1},
       {"sz", "subdivisionsZ", 1}, {"ax", "axis", 3},     {"ch", "constructionHistory", 1},
@@ -45,7 +45,7 @@ scene::NodeId movable(scene::Scene& scene, scene::NodeId id) {
 }
 
 mel::Value moveCmd(scene::Scene& scene, mel::Interpreter&, const mel::Args& args) {
-  static const std::vector<mel::FlagSpec> kFlags = {
+  static const std::vector<mel::FlagDecl> kFlags = {
       {"a", "absolute", 0}, {"r", "relative", 0},   {"ws", "worldSpace", 0},
       {"os", "objectSpace", 0}, {"ls", "localSpace", 0}, {"x", "moveX", 0},
       {"y", "moveY", 0},    {"z", "moveZ", 0}};
@@ -98,7 +98,7 @@ mel::Value moveCmd(scene::Scene& scene, mel::Interpreter&, const mel::Args& args
 }
 
 mel::Value xformCmd(scene::Scene& scene, mel::Interpreter&, const mel::Args& args) {
-  static const std::vector<mel::FlagSpec> kFlags = {
+  static const std::vector<mel::FlagDecl> kFlags = {
       {"q", "query", 0},       {"t", "translation", 3}, {"ro", "rotation", 3},
       {"s", "scale", 3},       {"ws", "worldSpace", 0}, {"os", "objectSpace", 0},
       {"r", "relative", 0},    {"a", "absolute", 0}};

@@ -11,7 +11,7 @@ namespace builtins {
 namespace {
 
 mel::Value createNodeCmd(scene::Scene& scene, mel::Interpreter&, const mel::Args& args) {
-  static const std::vector<mel::FlagSpec> kFlags = {
+  static const std::vector<mel::FlagDecl> kFlags = {
       {"n", "name", 1}, {"p", "parent", 1}, {"ss", "skipSelect", 0}, {"s", "shared", 0}};
   mel::CommandArgs a("createNode", kFlags, args);
   const std::vector<std::string> pos = words(a.positional());
@@ -45,7 +45,7 @@ mel::Value createNodeCmd(scene::Scene& scene, mel::Interpreter&, const mel::Args
 }
 
 mel::Value deleteCmd(scene::Scene& scene, mel::Interpreter&, const mel::Args& args) {
-  static const std::vector<mel::FlagSpec> kFlags = {{"ch", "constructionHistory", 0}};
+  static const std::vector<mel::FlagDecl> kFlags = {{"ch", "constructionHistory", 0}};
   mel::CommandArgs a("delete", kFlags, args);
   const std::vector<scene::NodeId> ids = nodesOrSelection(scene, words(a.positional()));
   if (ids.empty()) throw mel::Error("Not enough objects or values.");
@@ -73,7 +73,7 @@ void renameShapes(scene::Scene& scene, scene::NodeId transform, const std::strin
 }
 
 mel::Value renameCmd(scene::Scene& scene, mel::Interpreter&, const mel::Args& args) {
-  static const std::vector<mel::FlagSpec> kFlags = {{"is", "ignoreShape", 0},
+  static const std::vector<mel::FlagDecl> kFlags = {{"is", "ignoreShape", 0},
                                                     {"uid", "uuid", 0}};
   mel::CommandArgs a("rename", kFlags, args);
   const std::vector<std::string> pos = words(a.positional());
@@ -110,7 +110,7 @@ mel::Value objExistsCmd(scene::Scene& scene, mel::Interpreter&, const mel::Args&
 }
 
 mel::Value nodeTypeCmd(scene::Scene& scene, mel::Interpreter&, const mel::Args& args) {
-  static const std::vector<mel::FlagSpec> kFlags = {{"i", "inherited", 0}};
+  static const std::vector<mel::FlagDecl> kFlags = {{"i", "inherited", 0}};
   mel::CommandArgs a("nodeType", kFlags, args);
   const std::vector<std::string> pos = words(a.positional());
   if (pos.size() != 1) throw mel::Error("nodeType: one object name is needed.");

@@ -10,7 +10,7 @@ namespace builtins {
 namespace {
 
 mel::Value selectCmd(scene::Scene& scene, mel::Interpreter&, const mel::Args& args) {
-  static const std::vector<mel::FlagSpec> kFlags = {
+  static const std::vector<mel::FlagDecl> kFlags = {
       {"r", "replace", 0}, {"add", "add", 0},    {"af", "addFirst", 0}, {"d", "deselect", 0},
       {"tgl", "toggle", 0}, {"cl", "clear", 0}, {"ne", "noExpand", 0}, {"all", "all", 0}};
   mel::CommandArgs a("select", kFlags, args);
@@ -35,7 +35,7 @@ mel::Value selectCmd(scene::Scene& scene, mel::Interpreter&, const mel::Args& ar
 }
 
 mel::Value lsCmd(scene::Scene& scene, mel::Interpreter&, const mel::Args& args) {
-  static const std::vector<mel::FlagSpec> kFlags = {
+  static const std::vector<mel::FlagDecl> kFlags = {
       {"sl", "selection", 0}, {"typ", "type", 1, true}, {"l", "long", 0}, {"tr", "transforms", 0},
       {"s", "shapes", 0},     {"dag", "dag", 0},        {"fl", "flatten", 0}};
   mel::CommandArgs a("ls", kFlags, args);

@@ -34,7 +34,7 @@ mel::Value flushUndoCmd(scene::Scene& scene, mel::Interpreter&, const mel::Args&
 }
 
 mel::Value undoInfoCmd(scene::Scene& scene, mel::Interpreter&, const mel::Args& args) {
-  static const std::vector<mel::FlagSpec> kFlags = {
+  static const std::vector<mel::FlagDecl> kFlags = {
       {"q", "query", 0},     {"st", "state", 1},       {"swf", "stateWithoutFlush", 1},
       {"ock", "openChunk", 0}, {"cck", "closeChunk", 0}, {"cn", "chunkName", 1},
       {"un", "undoName", 0}, {"rn", "redoName", 0},    {"l", "length", 1},

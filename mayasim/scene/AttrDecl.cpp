@@ -1,12 +1,12 @@
-#include "scene/AttrSpec.h"
+#include "scene/AttrDecl.h"
 
 #include <utility>
 
 namespace scene {
 
-AttrSpec numericAttr(std::string longName, std::string shortName, AttrType type,
+AttrDecl numericAttr(std::string longName, std::string shortName, AttrType type,
                      double defaultValue) {
-  AttrSpec a;
+  AttrDecl a;
   a.longName = std::move(longName);
   a.shortName = std::move(shortName);
   a.type = type;
@@ -15,8 +15,8 @@ AttrSpec numericAttr(std::string longName, std::string shortName, AttrType type,
   return a;
 }
 
-AttrSpec stringAttr(std::string longName, std::string shortName, std::string defaultValue) {
-  AttrSpec a;
+AttrDecl stringAttr(std::string longName, std::string shortName, std::string defaultValue) {
+  AttrDecl a;
   a.longName = std::move(longName);
   a.shortName = std::move(shortName);
   a.type = AttrType::String;
@@ -24,8 +24,8 @@ AttrSpec stringAttr(std::string longName, std::string shortName, std::string def
   return a;
 }
 
-AttrSpec messageAttr(std::string longName, std::string shortName) {
-  AttrSpec a;
+AttrDecl messageAttr(std::string longName, std::string shortName) {
+  AttrDecl a;
   a.longName = std::move(longName);
   a.shortName = std::move(shortName);
   a.type = AttrType::Message;
@@ -33,19 +33,19 @@ AttrSpec messageAttr(std::string longName, std::string shortName) {
   return a;
 }
 
-AttrSpec meshAttr(std::string longName, std::string shortName) {
-  AttrSpec a;
+AttrDecl meshAttr(std::string longName, std::string shortName) {
+  AttrDecl a;
   a.longName = std::move(longName);
   a.shortName = std::move(shortName);
   a.type = AttrType::Mesh;
   return a;
 }
 
-std::vector<AttrSpec> double3Attrs(const std::string& longName, const std::string& shortName,
+std::vector<AttrDecl> double3Attrs(const std::string& longName, const std::string& shortName,
                                    AttrType childType, const std::string (&childLong)[3],
                                    const std::string (&childShort)[3], double defaultValue) {
-  std::vector<AttrSpec> out;
-  AttrSpec compound;
+  std::vector<AttrDecl> out;
+  AttrDecl compound;
   compound.longName = longName;
   compound.shortName = shortName;
   compound.type = AttrType::Double3;

@@ -1,5 +1,5 @@
 // What an attribute of a node type is: names, type, default, limits, flags,
-// and its place among the type's attributes. Specs are shared by every node
+// and its place among the type's attributes. Declarations are shared by every node
 // of a type; nodes only hold the values.
 #pragma once
 
@@ -12,7 +12,7 @@
 
 namespace scene {
 
-struct AttrSpec {
+struct AttrDecl {
   // ---- filled by whoever describes the type ----
   std::string longName;   // "translateX"
   std::string shortName;  // "tx" (may equal longName)
@@ -47,15 +47,15 @@ struct AttrSpec {
 };
 
 // Builders for the common shapes of attribute, so type tables stay short.
-AttrSpec numericAttr(std::string longName, std::string shortName, AttrType type,
+AttrDecl numericAttr(std::string longName, std::string shortName, AttrType type,
                      double defaultValue = 0);
-AttrSpec stringAttr(std::string longName, std::string shortName, std::string defaultValue = {});
-AttrSpec messageAttr(std::string longName, std::string shortName);
-AttrSpec meshAttr(std::string longName, std::string shortName);
+AttrDecl stringAttr(std::string longName, std::string shortName, std::string defaultValue = {});
+AttrDecl messageAttr(std::string longName, std::string shortName);
+AttrDecl meshAttr(std::string longName, std::string shortName);
 // A Double3 compound plus its three children (children first, then the compound),
 // e.g. double3Attrs("translate", "t", AttrType::Distance, {"translateX", ...},
 // {"tx", ...}, 0). Append all four to a type.
-std::vector<AttrSpec> double3Attrs(const std::string& longName, const std::string& shortName,
+std::vector<AttrDecl> double3Attrs(const std::string& longName, const std::string& shortName,
                                    AttrType childType, const std::string (&childLong)[3],
                                    const std::string (&childShort)[3], double defaultValue);
 
