@@ -92,42 +92,33 @@ Value Interpreter::Impl::evalArrayLiteral(const ArrayLiteralExpr& e) {
   return array;
 }
 
+Interpreter::Impl::Target Interpreter::Impl::targetOf(const Expr& target) {
+  if (target.kind == ExprKind::Index) {
+    const auto& ix = static_cast<const IndexExpr&>(target);
+    return {ix.name, eval(*ix.index).asInt()};
+  }
+  return {static_cast<const VariableExpr&>(target).name, std::nullopt};
+}
+
+Value Interpreter::Impl::currentValue(const Target& t) const {
+  detail::VariablePtr var = lookup(t.name);
+  if (t.index && var->value.isArray() && *t.index >= 0)
+    return var->value.element(static_cast<std::size_t>(*t.index));
+  return var->value;
+}
+
 Value Interpreter::Impl::evalAssign(const AssignExpr& e) {
-  std::optional<long long> index;
-  std::string name;
-  if (e.target->kind == ExprKind::Index) {
-    const auto& ix = static_cast<const IndexExpr&>(*e.target);
-    name = ix.name;
-    index = eval(*ix.index).asInt();
-  } else {
-    name = static_cast<const VariableExpr&>(*e.target).name;
-  }
+  const Target t = targetOf(*e.target);
   Value v = eval(*e.value);
-  if (e.op) {
-    detail::VariablePtr var = lookup(name);
-    Value current = index ? (var->value.isArray() && *index >= 0 ? var->value.element(static_cast<std::size_t>(*index))
-                                                                 : var->value)
-                          : var->value;
-    v = detail::binaryOp(*e.op, current, v);
-  }
-  return store(name, index, v);
+  if (e.op) v = detail::binaryOp(*e.op, currentValue(t), v);
+  return store(t.name, t.index, v);
 }
 
 Value Interpreter::Impl::evalIncDec(const IncDecExpr& e) {
-  std::optional<long long> index;
-  std::string name;
-  if (e.target->kind == ExprKind::Index) {
-    const auto& ix = static_cast<const IndexExpr&>(*e.target);
-    name = ix.name;
-    index = eval(*ix.index).asInt();
-  } else {
-    name = static_cast<const VariableExpr&>(*e.target).name;
-  }
-  detail::VariablePtr var = lookup(name);
-  Value old = index && var->value.isArray() && *index >= 0 ? var->value.element(static_cast<std::size_t>(*index))
-                                                           : var->value;
+  const Target t = targetOf(*e.target);
+  Value old = currentValue(t);
   Value updated = detail::binaryOp(e.increment ? BinaryOp::Add : BinaryOp::Sub, old, Value(1));
-  Value stored = store(name, index, updated);
+  Value stored = store(t.name, t.index, updated);
   return e.prefix ? stored : old;
 }
 

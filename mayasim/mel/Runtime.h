@@ -112,6 +112,14 @@ struct Interpreter::Impl {
   Value evalBinary(const BinaryExpr& e);
   Value evalLogical(const LogicalExpr& e);
   Value evalArrayLiteral(const ArrayLiteralExpr& e);
+  // What an assignment or ++/-- writes to: a variable, or one element of it,
+  // and the value that target holds now.
+  struct Target {
+    std::string name;
+    std::optional<long long> index;
+  };
+  Target targetOf(const Expr& target);
+  Value currentValue(const Target& t) const;
   Value evalAssign(const AssignExpr& e);
   Value evalIncDec(const IncDecExpr& e);
   Value evalCall(const CallExpr& e);

@@ -201,6 +201,8 @@ class Scene : private ChangeReplayer {
   void detachChild(Node& child);
   void addLink(const Plug& src, const Plug& dst);
   void removeLink(const Plug& src, const Plug& dst);
+  // Records a link made (or broken) between src and dst for undo.
+  void recordLink(bool connected, const Plug& src, const Plug& dst);
   void setSlot(Node& n, const AttrDecl& a, int offset, double v);
   void storeString(Node& n, int attr, const std::string& v);
   const std::string* storedString(const Node& n, int attr) const;

@@ -98,15 +98,19 @@ bool Scene::connect(const Plug& src, const Plug& dst, bool force) {
   for (const auto& [from, to] : inTheWay) disconnect(from, to);
 
   addLink(src, dst);
+  recordLink(/*connected=*/true, src, dst);
+  propagateDirty(dst);
+  return true;
+}
+
+void Scene::recordLink(bool connected, const Plug& src, const Plug& dst) {
   Change c;
-  c.kind = Change::Kind::Connect;
+  c.kind = connected ? Change::Kind::Connect : Change::Kind::Disconnect;
   c.node = src.node;
   c.attr = src.attr;
   c.other = dst.node;
   c.otherAttr = dst.attr;
   undo_.record(std::move(c));
-  propagateDirty(dst);
-  return true;
 }
 
 void Scene::disconnect(const Plug& src, const Plug& dst) {
@@ -117,13 +121,7 @@ void Scene::disconnect(const Plug& src, const Plug& dst) {
   // The destination keeps the value it last received.
   evaluate(dst, 0);
   removeLink(src, dst);
-  Change c;
-  c.kind = Change::Kind::Disconnect;
-  c.node = src.node;
-  c.attr = src.attr;
-  c.other = dst.node;
-  c.otherAttr = dst.attr;
-  undo_.record(std::move(c));
+  recordLink(/*connected=*/false, src, dst);
   propagateDirty(dst);
 }
 
