@@ -6,13 +6,12 @@
 // translateY into "radius" and "rotation" back into its rotateZ.
 #pragma once
 
+#include <maya/MDataBlock.h>
 #include <maya/MObject.h>
+#include <maya/MPlug.h>
 #include <maya/MPxNode.h>
 #include <maya/MStatus.h>
 #include <maya/MTypeId.h>
-
-class MDataBlock;
-class MPlug;
 
 class zubNode001 : public MPxNode {
  public:

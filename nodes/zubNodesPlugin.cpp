@@ -1,6 +1,9 @@
 // Entry points of zubNodes: the node types that zubBase's commands create.
 #include <maya/MFnPlugin.h>
 #include <maya/MGlobal.h>
+#include <maya/MObject.h>
+#include <maya/MPxNode.h>
+#include <maya/MStatus.h>
 #include <maya/MString.h>
 
 #include "zubNode001.h"

@@ -5,6 +5,7 @@
 #pragma once
 
 #include <maya/MFnMesh.h>
+#include <maya/MMessage.h>
 #include <maya/MObject.h>
 #include <maya/MString.h>
 #include <maya/MTypes.h>
