@@ -7,12 +7,17 @@
 // read but not changed: its setters give kFailure.
 #include <maya/MAngle.h>
 #include <maya/MDistance.h>
+#include <maya/MFn.h>
 #include <maya/MFnAttribute.h>
+#include <maya/MFnBase.h>
 #include <maya/MFnData.h>
 #include <maya/MFnNumericAttribute.h>
 #include <maya/MFnNumericData.h>
 #include <maya/MFnTypedAttribute.h>
 #include <maya/MFnUnitAttribute.h>
+#include <maya/MObject.h>
+#include <maya/MStatus.h>
+#include <maya/MString.h>
 
 #include <cmath>
 #include <initializer_list>
@@ -487,7 +492,7 @@ const char* MFnTypedAttribute::className() { return "MFnTypedAttribute"; }
 // `defaultData` would come from a data function set this host does not
 // have; strings start empty and meshes without geometry.
 MObject MFnTypedAttribute::create(const MString& fullName, const MString& briefName,
-                                  MFnData::Type type, const MObject& /*defaultData*/,
+                                  MFnData::Type type, MObject /*defaultData*/,
                                   MStatus* ReturnStatus) {
   AttrDraft draft;
   draft.kind = AttrDraft::Kind::Typed;

@@ -3,6 +3,8 @@
 // undo queue or delete it.
 #include <maya/MArgList.h>
 #include <maya/MPxCommand.h>
+#include <maya/MStatus.h>
+#include <maya/MString.h>
 #include <maya/MSyntax.h>
 
 #include <algorithm>

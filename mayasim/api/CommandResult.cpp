@@ -3,6 +3,7 @@
 #include <maya/MGlobal.h>
 #include <maya/MIntArray.h>
 #include <maya/MPxCommand.h>
+#include <maya/MString.h>
 #include <maya/MStringArray.h>
 
 #include "api/Host.h"

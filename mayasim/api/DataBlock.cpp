@@ -9,7 +9,10 @@
 #include <maya/MDataBlock.h>
 #include <maya/MDataHandle.h>
 #include <maya/MDistance.h>
+#include <maya/MObject.h>
 #include <maya/MPlug.h>
+#include <maya/MPxNode.h>
+#include <maya/MStatus.h>
 #include <maya/MString.h>
 
 #include <cmath>

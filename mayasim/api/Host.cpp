@@ -1,5 +1,7 @@
 #include "api/Host.h"
 
+#include <maya/MMessage.h>
+
 #include <algorithm>
 #include <optional>
 

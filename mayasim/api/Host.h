@@ -14,6 +14,7 @@
 #include <string>
 #include <vector>
 
+#include <maya/MMessage.h>
 #include <maya/MObject.h>
 #include <maya/MSyntax.h>
 #include <maya/MTypes.h>

@@ -1,4 +1,5 @@
 #include <maya/MArgList.h>
+#include <maya/MStatus.h>
 #include <maya/MString.h>
 
 #include <cstring>

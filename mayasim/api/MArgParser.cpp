@@ -3,6 +3,7 @@
 #include <maya/MArgParser.h>
 #include <maya/MGlobal.h>
 #include <maya/MSelectionList.h>
+#include <maya/MStatus.h>
 #include <maya/MString.h>
 #include <maya/MStringArray.h>
 #include <maya/MSyntax.h>

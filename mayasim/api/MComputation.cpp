@@ -1,4 +1,5 @@
 #include <maya/MComputation.h>
+#include <maya/MStatus.h>
 #include <maya/MString.h>
 
 #include <algorithm>

@@ -1,5 +1,7 @@
 #include <maya/MDGModifier.h>
+#include <maya/MObject.h>
 #include <maya/MPlug.h>
+#include <maya/MStatus.h>
 #include <maya/MString.h>
 #include <maya/MTypeId.h>
 
@@ -218,7 +220,6 @@ MStatus MDGModifier::commandToExecute(const MString& command) {
   if (command.length() == 0) return MS::kInvalidParameter;
   return impl_->queue(std::make_unique<RunMel>(str(command)));
 }
-
 
 MStatus MDGModifier::newPlugValueDouble(const MPlug& plug, double value) {
   return impl_->queueValue(plug, value);

@@ -1,4 +1,8 @@
 #include <maya/MDagPath.h>
+#include <maya/MFn.h>
+#include <maya/MObject.h>
+#include <maya/MStatus.h>
+#include <maya/MString.h>
 
 #include "api/Host.h"
 #include "api/ObjectAccess.h"

@@ -1,4 +1,5 @@
 #include <maya/MDoubleArray.h>
+#include <maya/MStatus.h>
 
 #include <ostream>
 
@@ -43,8 +44,12 @@ MStatus MDoubleArray::clear() {
 
 const char* MDoubleArray::className() { return "MDoubleArray"; }
 
+OPENMAYA_MAJOR_NAMESPACE_OPEN
+
 std::ostream& operator<<(std::ostream& os, const MDoubleArray& array) {
   os << '[';
   for (unsigned int i = 0; i < array.length(); ++i) os << (i ? ", " : "") << array[i];
   return os << ']';
 }
+
+OPENMAYA_NAMESPACE_CLOSE

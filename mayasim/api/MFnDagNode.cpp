@@ -1,4 +1,10 @@
+#include <maya/MDagPath.h>
+#include <maya/MFn.h>
+#include <maya/MFnBase.h>
 #include <maya/MFnDagNode.h>
+#include <maya/MObject.h>
+#include <maya/MStatus.h>
+#include <maya/MString.h>
 
 #include "api/Host.h"
 #include "api/ObjectAccess.h"

@@ -1,5 +1,10 @@
+#include <maya/MFn.h>
 #include <maya/MFnDependencyNode.h>
+#include <maya/MObject.h>
+#include <maya/MPlug.h>
 #include <maya/MPxNode.h>
+#include <maya/MStatus.h>
+#include <maya/MString.h>
 
 #include "api/Host.h"
 #include "api/ObjectAccess.h"

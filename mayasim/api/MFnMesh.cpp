@@ -1,4 +1,9 @@
+#include <maya/MDagPath.h>
+#include <maya/MFn.h>
+#include <maya/MFnBase.h>
 #include <maya/MFnMesh.h>
+#include <maya/MObject.h>
+#include <maya/MStatus.h>
 
 #include "api/Host.h"
 #include "api/ObjectAccess.h"

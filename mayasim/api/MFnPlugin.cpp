@@ -1,6 +1,12 @@
 // MFnPlugin: the plug-in's identity and its commands. Node registration is
 // in MFnPluginNodes.cpp.
+#include <maya/MFn.h>
+#include <maya/MFnBase.h>
 #include <maya/MFnPlugin.h>
+#include <maya/MObject.h>
+#include <maya/MPlugin.h>
+#include <maya/MStatus.h>
+#include <maya/MString.h>
 
 #include "api/Host.h"
 #include "api/ObjectAccess.h"

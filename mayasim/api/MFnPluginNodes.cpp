@@ -3,6 +3,11 @@
 // and route evaluation to its compute().
 #define MNoVersionString
 #include <maya/MFnPlugin.h>
+#include <maya/MObject.h>
+#include <maya/MPlugin.h>
+#include <maya/MPxNode.h>
+#include <maya/MStatus.h>
+#include <maya/MString.h>
 #include <maya/MTypeId.h>
 
 #include <algorithm>

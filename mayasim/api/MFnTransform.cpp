@@ -1,5 +1,12 @@
+#include <maya/MDagPath.h>
 #include <maya/MEulerRotation.h>
+#include <maya/MFn.h>
+#include <maya/MFnBase.h>
 #include <maya/MFnTransform.h>
+#include <maya/MObject.h>
+#include <maya/MStatus.h>
+#include <maya/MTypes.h>
+#include <maya/MVector.h>
 
 #include "api/Host.h"
 #include "api/ObjectAccess.h"

@@ -1,7 +1,10 @@
 #include <maya/MDoubleArray.h>
 #include <maya/MGlobal.h>
 #include <maya/MIntArray.h>
+#include <maya/MObject.h>
 #include <maya/MSelectionList.h>
+#include <maya/MStatus.h>
+#include <maya/MString.h>
 #include <maya/MStringArray.h>
 
 #include <algorithm>

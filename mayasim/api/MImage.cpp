@@ -10,6 +10,8 @@
 // The stb code is compiled static into this file, so no other library in
 // the process can clash with its symbols.
 #include <maya/MImage.h>
+#include <maya/MStatus.h>
+#include <maya/MString.h>
 
 #include <algorithm>
 #include <cctype>

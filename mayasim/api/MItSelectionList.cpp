@@ -1,5 +1,9 @@
 #include <maya/MDagPath.h>
+#include <maya/MFn.h>
 #include <maya/MItSelectionList.h>
+#include <maya/MObject.h>
+#include <maya/MSelectionList.h>
+#include <maya/MStatus.h>
 #include <maya/MStringArray.h>
 
 #include "api/Host.h"

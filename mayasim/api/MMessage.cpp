@@ -1,5 +1,6 @@
 #include <maya/MEventMessage.h>
 #include <maya/MMessage.h>
+#include <maya/MStatus.h>
 #include <maya/MString.h>
 #include <maya/MStringArray.h>
 

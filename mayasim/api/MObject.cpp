@@ -1,3 +1,4 @@
+#include <maya/MFn.h>
 #include <maya/MObject.h>
 
 #include "api/Host.h"
@@ -125,8 +126,6 @@ bool MObject::operator==(const MObject& other) const {
   return id_ == other.id_;
 }
 bool MObject::operator!=(const MObject& other) const { return !(*this == other); }
-
-const char* MObject::className() { return "MObject"; }
 
 MFn::MFn() = default;
 

@@ -1,4 +1,7 @@
+#include <maya/MObject.h>
 #include <maya/MPlug.h>
+#include <maya/MStatus.h>
+#include <maya/MString.h>
 
 #include <cmath>
 
@@ -62,13 +65,20 @@ MString MPlug::name(MStatus* ReturnStatus) const {
   return mstr("." + scene.typeOf(p.node)->attr(p.attr).longName);
 }
 
-MString MPlug::partialName(MStatus* ReturnStatus) const {
+MString MPlug::partialName(bool includeNodeName, bool /*includeNonMandatoryIndices*/,
+                           bool /*includeInstancedIndices*/, bool /*useAlias*/,
+                           bool /*useFullAttributePath*/, bool useLongNames,
+                           MStatus* ReturnStatus) const {
   scene::Plug p = ObjectAccess::scenePlug(*this);
   setStatus(ReturnStatus, !p.isNull());
   if (p.isNull()) return MString();
   scene::Scene& scene = host().scene();
-  std::string node = scene.exists(p.node) ? scene.partialPath(p.node) : std::string();
-  return mstr(node + "." + scene.typeOf(p.node)->attr(p.attr).shortName);
+  const auto& attr = scene.typeOf(p.node)->attr(p.attr);
+  std::string text = useLongNames ? attr.longName : attr.shortName;
+  if (includeNodeName) {
+    text = (scene.exists(p.node) ? scene.partialPath(p.node) : std::string()) + "." + text;
+  }
+  return mstr(text);
 }
 
 bool MPlug::isNull(MStatus* ReturnStatus) const {

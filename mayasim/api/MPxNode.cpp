@@ -5,7 +5,12 @@
 // is how thisMObject() knows its node. The static addAttribute and
 // attributeAffects work only while a type's initialize function runs
 // (MFnPlugin::registerNode), on the type being registered.
+#include <maya/MDataBlock.h>
+#include <maya/MObject.h>
+#include <maya/MPlug.h>
 #include <maya/MPxNode.h>
+#include <maya/MStatus.h>
+#include <maya/MString.h>
 #include <maya/MTypeId.h>
 
 #include <string>

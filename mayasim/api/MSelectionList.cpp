@@ -1,5 +1,7 @@
 #include <maya/MDagPath.h>
+#include <maya/MObject.h>
 #include <maya/MSelectionList.h>
+#include <maya/MStatus.h>
 #include <maya/MString.h>
 #include <maya/MStringArray.h>
 

@@ -12,8 +12,12 @@ bool MStatus::operator==(const MStatus& other) const { return code_ == other.cod
 bool MStatus::operator==(const MStatusCode code) const { return code_ == code; }
 bool MStatus::operator!=(const MStatus& other) const { return code_ != other.code_; }
 bool MStatus::operator!=(const MStatusCode code) const { return code_ != code; }
+OPENMAYA_MAJOR_NAMESPACE_OPEN
+
 bool operator==(const MStatus::MStatusCode code, const MStatus& status) { return status == code; }
 bool operator!=(const MStatus::MStatusCode code, const MStatus& status) { return status != code; }
+
+OPENMAYA_NAMESPACE_CLOSE
 
 MStatus::operator bool() const { return code_ == kSuccess; }
 bool MStatus::error() const { return code_ != kSuccess; }
@@ -56,8 +60,11 @@ void MStatus::pAPIerror(const char* file, int line) const {
             << errorString() << '\n';
 }
 
-const char* MStatus::className() { return "MStatus"; }
+
+OPENMAYA_MAJOR_NAMESPACE_OPEN
 
 std::ostream& operator<<(std::ostream& os, MStatus& status) {
   return os << status.errorString();
 }
+
+OPENMAYA_NAMESPACE_CLOSE

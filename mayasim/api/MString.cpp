@@ -1,3 +1,4 @@
+#include <maya/MStatus.h>
 #include <maya/MString.h>
 #include <maya/MStringArray.h>
 
@@ -95,11 +96,15 @@ MString MString::operator+(double value) const {
   r += value;
   return r;
 }
+OPENMAYA_MAJOR_NAMESPACE_OPEN
+
 MString operator+(const char* left, const MString& right) {
   MString r(left);
   r += right;
   return r;
 }
+
+OPENMAYA_NAMESPACE_CLOSE
 
 bool MString::operator==(const MString& other) const { return text_ == other.text_; }
 bool MString::operator==(const char* other) const { return text_ == (other ? other : ""); }
@@ -227,6 +232,8 @@ MStatus MString::substituteFirst(const MString& source, const MString& target) {
   return MS::kSuccess;
 }
 
-const char* MString::className() { return "MString"; }
+OPENMAYA_MAJOR_NAMESPACE_OPEN
 
 std::ostream& operator<<(std::ostream& os, const MString& s) { return os << s.text_; }
+
+OPENMAYA_NAMESPACE_CLOSE

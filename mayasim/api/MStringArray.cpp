@@ -1,3 +1,5 @@
+#include <maya/MStatus.h>
+#include <maya/MString.h>
 #include <maya/MStringArray.h>
 
 #include <algorithm>
@@ -51,17 +53,14 @@ int MStringArray::indexOf(const MString& element) const {
   return it == items_.end() ? -1 : static_cast<int>(it - items_.begin());
 }
 
-MStringArray::iterator MStringArray::begin() { return items_.begin(); }
-MStringArray::iterator MStringArray::end() { return items_.end(); }
-MStringArray::const_iterator MStringArray::begin() const { return items_.begin(); }
-MStringArray::const_iterator MStringArray::end() const { return items_.end(); }
-MStringArray::const_iterator MStringArray::cbegin() const { return items_.cbegin(); }
-MStringArray::const_iterator MStringArray::cend() const { return items_.cend(); }
-
 const char* MStringArray::className() { return "MStringArray"; }
+
+OPENMAYA_MAJOR_NAMESPACE_OPEN
 
 std::ostream& operator<<(std::ostream& os, const MStringArray& array) {
   os << '[';
   for (unsigned int i = 0; i < array.length(); ++i) os << (i ? ", " : "") << array[i];
   return os << ']';
 }
+
+OPENMAYA_NAMESPACE_CLOSE

@@ -1,3 +1,4 @@
+#include <maya/MStatus.h>
 #include <maya/MSyntax.h>
 
 #include <cstring>

@@ -20,13 +20,14 @@
 
 #include <maya/MArgList.h>
 #include <maya/MArgParser.h>
-#include <maya/MDataHandle.h>
 #include <maya/MDagPath.h>
+#include <maya/MDataHandle.h>
 #include <maya/MFnBase.h>
 #include <maya/MObject.h>
 #include <maya/MPlug.h>
 #include <maya/MPxCommand.h>
 #include <maya/MPxNode.h>
+#include <maya/MStatus.h>
 #include <maya/MString.h>
 #include <maya/MSyntax.h>
 #include <maya/MTypeId.h>
@@ -65,8 +66,8 @@ struct ObjectAccess {
   static int attrIndexIn(const MObject& attr, const scene::NodeType& type);
 
   // ---- Other classes
-  static const MObject& fnObject(const MFnBase& fn) { return fn.object_; }
-  static void setFnObject(MFnBase& fn, const MObject& o) { fn.object_ = o; }
+  static const MObject& fnObject(const MFnBase& fn) { return *fn.object_; }
+  static void setFnObject(MFnBase& fn, const MObject& o) { *fn.object_ = o; }
   static scene::NodeId dagNode(const MDagPath& p) { return nodeId(p.node_); }
   static MDagPath makeDagPath(scene::NodeId id);
   static const MObject& plugNode(const MPlug& p) { return p.node_; }

@@ -11,6 +11,7 @@
 
 #include <maya/MFnPlugin.h>
 #include <maya/MObject.h>
+#include <maya/MPlugin.h>
 #include <maya/MPxNode.h>
 #include <maya/MStatus.h>
 

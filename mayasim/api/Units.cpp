@@ -2,6 +2,7 @@
 // internal unit (radians, centimetres).
 #include <maya/MAngle.h>
 #include <maya/MDistance.h>
+#include <maya/MStatus.h>
 
 namespace {
 

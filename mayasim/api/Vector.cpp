@@ -28,11 +28,14 @@ MVector& MVector::operator+=(const MVector& o) {
 bool MVector::operator==(const MVector& o) const { return x == o.x && y == o.y && z == o.z; }
 bool MVector::operator!=(const MVector& o) const { return !(*this == o); }
 double MVector::length() const { return std::sqrt(x * x + y * y + z * z); }
-const char* MVector::className() { return "MVector"; }
+
+OPENMAYA_MAJOR_NAMESPACE_OPEN
 
 std::ostream& operator<<(std::ostream& os, const MVector& v) {
   return os << '[' << v.x << ", " << v.y << ", " << v.z << ']';
 }
+
+OPENMAYA_NAMESPACE_CLOSE
 
 MEulerRotation::MEulerRotation() : x(0), y(0), z(0), order(kXYZ) {}
 MEulerRotation::MEulerRotation(const MEulerRotation& src) = default;
@@ -47,4 +50,3 @@ bool MEulerRotation::operator==(const MEulerRotation& o) const {
   return x == o.x && y == o.y && z == o.z && order == o.order;
 }
 bool MEulerRotation::operator!=(const MEulerRotation& o) const { return !(*this == o); }
-const char* MEulerRotation::className() { return "MEulerRotation"; }

@@ -19,9 +19,11 @@ namespace mayasim {
 namespace {
 
 // The entry points have C++ linkage (`MStatus f(MObject)`), so they are
-// exported under their mangled names.
-constexpr char kInitializeSymbol[] = "_Z16initializePlugin7MObject";
-constexpr char kUninitializeSymbol[] = "_Z18uninitializePlugin7MObject";
+// exported under their mangled names; MObject is in the versioned namespace.
+constexpr char kInitializeSymbol[] =
+    "_Z16initializePluginN8Autodesk4Maya16OpenMaya202200007MObjectE";
+constexpr char kUninitializeSymbol[] =
+    "_Z18uninitializePluginN8Autodesk4Maya16OpenMaya202200007MObjectE";
 constexpr char kApiVersionSymbol[] = "MApiVersion";
 
 using EntryPoint = MStatus (*)(MObject);

@@ -2,8 +2,11 @@
 #ifndef _MAngle
 #define _MAngle
 
+#include <maya/MDeprecate.h>
 #include <maya/MStatus.h>
 #include <maya/MTypes.h>
+
+OPENMAYA_MAJOR_NAMESPACE_OPEN
 
 class OPENMAYA_EXPORT MAngle {
  public:
@@ -31,5 +34,7 @@ class OPENMAYA_EXPORT MAngle {
   double value_;
   Unit unit_;
 };
+
+OPENMAYA_NAMESPACE_CLOSE
 
 #endif

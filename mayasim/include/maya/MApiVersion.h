@@ -1,19 +1,18 @@
 // Defines the MApiVersion string that the host reads from a plug-in. Only
 // one source file of a plug-in may define it; the others define
-// MNoVersionString before including MFnPlugin.h.
+// MNoVersionString before including MFnPlugin.h. The text is MAYA_API_VERSION
+// (MTypes.h), which this header does not include.
 #ifndef _MApiVersion
 #define _MApiVersion
 
-#include <maya/MTypes.h>
-
 #ifndef MNoVersionString
-#define MApiVersionStringize_(x) #x
-#define MApiVersionValue_(x) MApiVersionStringize_(x)
 extern "C" {
-PLUGIN_EXPORT char MApiVersion[] = MApiVersionValue_(MAYA_API_VERSION);
+#ifdef _WIN32
+_declspec(dllexport) char MApiVersion[] = "201100";
+#else
+__attribute__((visibility("default"))) char MApiVersion[] = "201100";
+#endif
 }
-#undef MApiVersionValue_
-#undef MApiVersionStringize_
 #endif
 
 #endif

@@ -6,11 +6,7 @@
 #include <maya/MStatus.h>
 #include <maya/MTypes.h>
 
-class MArgList;
-class MSelectionList;
-class MString;
-class MStringArray;
-class MSyntax;
+OPENMAYA_MAJOR_NAMESPACE_OPEN
 
 class OPENMAYA_EXPORT MArgDatabase : public MArgParser {
  public:
@@ -43,5 +39,7 @@ class OPENMAYA_EXPORT MArgDatabase : public MArgParser {
   MArgDatabase(const MArgDatabase&);
   MArgDatabase& operator=(const MArgDatabase&);
 };
+
+OPENMAYA_NAMESPACE_CLOSE
 
 #endif

@@ -3,11 +3,12 @@
 #define _MArgList
 
 #include <maya/MStatus.h>
+#include <maya/MString.h>
 #include <maya/MTypes.h>
 
 #include <memory>
 
-class MString;
+OPENMAYA_MAJOR_NAMESPACE_OPEN
 
 class OPENMAYA_EXPORT MArgList {
  public:
@@ -40,5 +41,7 @@ class OPENMAYA_EXPORT MArgList {
   struct Impl;
   std::unique_ptr<Impl> impl_;
 };
+
+OPENMAYA_NAMESPACE_CLOSE
 
 #endif

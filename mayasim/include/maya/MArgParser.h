@@ -8,10 +8,7 @@
 
 #include <memory>
 
-class MArgList;
-class MString;
-class MStringArray;
-class MSyntax;
+OPENMAYA_MAJOR_NAMESPACE_OPEN
 
 class OPENMAYA_EXPORT MArgParser {
  public:
@@ -65,5 +62,7 @@ class OPENMAYA_EXPORT MArgParser {
   struct Impl;
   std::unique_ptr<Impl> impl_;
 };
+
+OPENMAYA_NAMESPACE_CLOSE
 
 #endif

@@ -5,10 +5,10 @@
 #ifndef _MComputation
 #define _MComputation
 
-#include <maya/MStatus.h>
+#include <maya/MString.h>
 #include <maya/MTypes.h>
 
-class MString;
+OPENMAYA_MAJOR_NAMESPACE_OPEN
 
 class OPENMAYA_EXPORT MComputation {
  public:
@@ -36,5 +36,7 @@ class OPENMAYA_EXPORT MComputation {
   struct Impl;
   Impl* impl_;
 };
+
+OPENMAYA_NAMESPACE_CLOSE
 
 #endif

@@ -3,15 +3,13 @@
 #ifndef _MDGModifier
 #define _MDGModifier
 
-#include <maya/MObject.h>
+#include <maya/MDeprecate.h>
+#include <maya/MFnDependencyNode.h>
 #include <maya/MStatus.h>
-#include <maya/MTypes.h>
 
 #include <memory>
 
-class MPlug;
-class MString;
-class MTypeId;
+OPENMAYA_MAJOR_NAMESPACE_OPEN
 
 class OPENMAYA_EXPORT MDGModifier {
  public:
@@ -58,5 +56,7 @@ class OPENMAYA_EXPORT MDGModifier {
   struct Impl;
   std::unique_ptr<Impl> impl_;
 };
+
+OPENMAYA_NAMESPACE_CLOSE
 
 #endif

@@ -3,11 +3,12 @@
 #ifndef _MDagPath
 #define _MDagPath
 
-#include <maya/MFn.h>
+#include <maya/MDeprecate.h>
 #include <maya/MObject.h>
 #include <maya/MStatus.h>
-#include <maya/MString.h>
 #include <maya/MTypes.h>
+
+OPENMAYA_MAJOR_NAMESPACE_OPEN
 
 class OPENMAYA_EXPORT MDagPath {
  public:
@@ -38,5 +39,7 @@ class OPENMAYA_EXPORT MDagPath {
   friend struct mayasim::ObjectAccess;
   MObject node_;
 };
+
+OPENMAYA_NAMESPACE_CLOSE
 
 #endif

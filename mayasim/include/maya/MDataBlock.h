@@ -6,13 +6,12 @@
 #include <maya/MStatus.h>
 #include <maya/MTypes.h>
 
-class MObject;
-class MPlug;
+OPENMAYA_MAJOR_NAMESPACE_OPEN
 
 class OPENMAYA_EXPORT MDataBlock {
  public:
   MDataBlock(const MDataBlock& other);
-  ~MDataBlock();
+  virtual ~MDataBlock();
 
   // An input's value, evaluated (through connections and computes) first.
   MDataHandle inputValue(const MPlug& plug, MStatus* ReturnStatus = NULL);
@@ -32,5 +31,7 @@ class OPENMAYA_EXPORT MDataBlock {
   friend struct mayasim::ObjectAccess;
   void* impl_;  // the compute call this block belongs to
 };
+
+OPENMAYA_NAMESPACE_CLOSE
 
 #endif

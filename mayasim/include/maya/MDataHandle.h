@@ -2,14 +2,17 @@
 #ifndef _MDataHandle
 #define _MDataHandle
 
+#include <maya/MDeprecate.h>
+#include <maya/MFnData.h>
+#include <maya/MFnNumericData.h>
+#include <maya/MObject.h>
 #include <maya/MStatus.h>
+#include <maya/MTypeId.h>
 #include <maya/MTypes.h>
 
 #include <memory>
 
-class MAngle;
-class MDistance;
-class MString;
+OPENMAYA_MAJOR_NAMESPACE_OPEN
 
 class OPENMAYA_EXPORT MDataHandle {
  public:
@@ -55,5 +58,7 @@ class OPENMAYA_EXPORT MDataHandle {
   friend struct mayasim::ObjectAccess;
   std::shared_ptr<void> impl_;  // the value and where it belongs
 };
+
+OPENMAYA_NAMESPACE_CLOSE
 
 #endif

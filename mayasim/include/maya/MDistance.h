@@ -2,8 +2,11 @@
 #ifndef _MDistance
 #define _MDistance
 
+#include <maya/MDeprecate.h>
 #include <maya/MStatus.h>
 #include <maya/MTypes.h>
+
+OPENMAYA_MAJOR_NAMESPACE_OPEN
 
 class OPENMAYA_EXPORT MDistance {
  public:
@@ -46,5 +49,7 @@ class OPENMAYA_EXPORT MDistance {
   double value_;
   Unit unit_;
 };
+
+OPENMAYA_NAMESPACE_CLOSE
 
 #endif

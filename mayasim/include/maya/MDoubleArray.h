@@ -2,10 +2,13 @@
 #ifndef _MDoubleArray
 #define _MDoubleArray
 
+#include <maya/MArrayIteratorTemplate.h>
 #include <maya/MStatus.h>
 #include <maya/MTypes.h>
 
 #include <vector>
+
+OPENMAYA_MAJOR_NAMESPACE_OPEN
 
 class OPENMAYA_EXPORT MDoubleArray {
  public:
@@ -27,6 +30,15 @@ class OPENMAYA_EXPORT MDoubleArray {
   MStatus setLength(unsigned int length);
   MStatus clear();
 
+  typedef MArrayIteratorTemplate<MDoubleArray, double> Iterator;
+  typedef MArrayConstIteratorTemplate<MDoubleArray, double> ConstIterator;
+  Iterator begin() { return Iterator(*this, 0); }
+  Iterator end() { return Iterator(*this, length()); }
+  ConstIterator begin() const { return ConstIterator(*this, 0); }
+  ConstIterator end() const { return ConstIterator(*this, length()); }
+  ConstIterator cbegin() const { return ConstIterator(*this, 0); }
+  ConstIterator cend() const { return ConstIterator(*this, length()); }
+
   static const char* className();
 
   // Elements separated by ", " in brackets: [1, 2].
@@ -35,5 +47,7 @@ class OPENMAYA_EXPORT MDoubleArray {
  private:
   std::vector<double> items_;
 };
+
+OPENMAYA_NAMESPACE_CLOSE
 
 #endif

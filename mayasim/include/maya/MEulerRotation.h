@@ -2,10 +2,9 @@
 #ifndef _MEulerRotation
 #define _MEulerRotation
 
-#include <maya/MStatus.h>
 #include <maya/MTypes.h>
 
-class MVector;
+OPENMAYA_MAJOR_NAMESPACE_OPEN
 
 class OPENMAYA_EXPORT MEulerRotation {
  public:
@@ -22,12 +21,12 @@ class OPENMAYA_EXPORT MEulerRotation {
   bool operator==(const MEulerRotation& other) const;
   bool operator!=(const MEulerRotation& other) const;
 
-  static const char* className();
-
   double x;
   double y;
   double z;
   RotationOrder order;
 };
+
+OPENMAYA_NAMESPACE_CLOSE
 
 #endif

@@ -3,11 +3,9 @@
 #define _MEventMessage
 
 #include <maya/MMessage.h>
-#include <maya/MStatus.h>
-#include <maya/MTypes.h>
+#include <maya/MStringArray.h>
 
-class MString;
-class MStringArray;
+OPENMAYA_MAJOR_NAMESPACE_OPEN
 
 class OPENMAYA_EXPORT MEventMessage : public MMessage {
  public:
@@ -20,5 +18,7 @@ class OPENMAYA_EXPORT MEventMessage : public MMessage {
 
   static const char* className();
 };
+
+OPENMAYA_NAMESPACE_CLOSE
 
 #endif

@@ -2,7 +2,9 @@
 #ifndef _MFn
 #define _MFn
 
-#include <maya/MTypes.h>
+#include <maya/MApiNamespace.h>
+
+OPENMAYA_MAJOR_NAMESPACE_OPEN
 
 class OPENMAYA_EXPORT MFn {
  public:
@@ -25,14 +27,15 @@ class OPENMAYA_EXPORT MFn {
     kLight = 302,
     kPointLight = 309,
     kPluginDependNode = 459,
-    // kAttribute and kTypedAttribute: the numbers are this host's own choice.
-    kAttribute = 558,
+    kAttribute = 565,
     kNumericAttribute = 566,
     kUnitAttribute = 573,
-    kTypedAttribute = 577,
+    kTypedAttribute = 574,
     kMeshData = 589,
     kLast = 1150
   };
 };
+
+OPENMAYA_NAMESPACE_CLOSE
 
 #endif

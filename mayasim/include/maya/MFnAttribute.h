@@ -5,21 +5,15 @@
 #define _MFnAttribute
 
 #include <maya/MFnBase.h>
-#include <maya/MObject.h>
-#include <maya/MStatus.h>
-#include <maya/MString.h>
-#include <maya/MTypes.h>
+#include <maya/MFnData.h>
+
+OPENMAYA_MAJOR_NAMESPACE_OPEN
 
 class OPENMAYA_EXPORT MFnAttribute : public MFnBase {
-  declareMFnBaseMembers(MFnAttribute);
+  declareMFn(MFnAttribute, MFnBase);
 
  public:
   enum DisconnectBehavior { kDelete, kReset, kNothing };
-
-  MFnAttribute();
-  MFnAttribute(MObject& object, MStatus* ReturnStatus = NULL);
-  MFnAttribute(const MObject& object, MStatus* ReturnStatus = NULL);
-  ~MFnAttribute() override;
 
   MString name(MStatus* ReturnStatus = NULL) const;
   MString shortName(MStatus* ReturnStatus = NULL) const;
@@ -46,5 +40,7 @@ class OPENMAYA_EXPORT MFnAttribute : public MFnBase {
   MStatus setDisconnectBehavior(DisconnectBehavior behavior);
   DisconnectBehavior disconnectBehavior(MStatus* ReturnStatus = NULL) const;
 };
+
+OPENMAYA_NAMESPACE_CLOSE
 
 #endif

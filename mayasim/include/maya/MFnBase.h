@@ -4,13 +4,15 @@
 #define _MFnBase
 
 #include <maya/MFn.h>
-#include <maya/MObject.h>
 #include <maya/MStatus.h>
 #include <maya/MTypes.h>
 
-// Declares what every function set has: no copying, type(), className().
-// Used as `declareMFnBaseMembers(MFnX);` at the top of the class.
-#define declareMFnBaseMembers(MFnClass) \
+OPENMAYA_MAJOR_NAMESPACE_OPEN
+
+// What every function set declares: no copying, type(), its destructor and
+// className(). declareMFn adds the constructors from nothing and from an
+// object; declareDagMFn also the one from a DAG path.
+#define declareMinimalMFn(MFnClass)     \
  private:                               \
   MFnClass(const MFnClass&);            \
   MFnClass& operator=(const MFnClass&); \
@@ -18,7 +20,20 @@
                                         \
  public:                                \
   MFn::Type type() const override;      \
+  ~MFnClass() override;                 \
   static const char* className()
+
+#define declareMFn(MFnClass, MFnParentClass)                       \
+  declareMinimalMFn(MFnClass);                                     \
+                                                                   \
+ public:                                                           \
+  MFnClass();                                                      \
+  MFnClass(MObject& object, MStatus* ReturnStatus = NULL);         \
+  MFnClass(const MObject& object, MStatus* ReturnStatus = NULL)
+
+#define declareDagMFn(MFnClass, MFnParentClass) \
+  declareMFn(MFnClass, MFnParentClass);         \
+  MFnClass(const MDagPath& object, MStatus* ReturnStatus = NULL)
 
 class OPENMAYA_EXPORT MFnBase {
  public:
@@ -44,7 +59,9 @@ class OPENMAYA_EXPORT MFnBase {
   MFnBase* operator&() const;
 
   friend struct mayasim::ObjectAccess;
-  MObject object_;
+  MObject* object_;  // owned; never null
 };
+
+OPENMAYA_NAMESPACE_CLOSE
 
 #endif

@@ -2,24 +2,17 @@
 #ifndef _MFnDagNode
 #define _MFnDagNode
 
-#include <maya/MDagPath.h>
+#include <maya/MDeprecate.h>
 #include <maya/MFnDependencyNode.h>
 #include <maya/MObject.h>
-#include <maya/MStatus.h>
-#include <maya/MString.h>
-#include <maya/MTypes.h>
+
+OPENMAYA_MAJOR_NAMESPACE_OPEN
 
 class OPENMAYA_EXPORT MFnDagNode : public MFnDependencyNode {
-  declareMFnBaseMembers(MFnDagNode);
+  declareDagMFn(MFnDagNode, MFnDependencyNode);
 
  public:
   enum { kNextPos = 0xff };
-
-  MFnDagNode();
-  MFnDagNode(MObject& object, MStatus* ret = NULL);
-  MFnDagNode(const MDagPath& object, MStatus* ret = NULL);
-  MFnDagNode(const MObject& object, MStatus* ret = NULL);
-  ~MFnDagNode() override;
 
   // Creates a DAG node of `type` under `parent` (a new transform when the
   // type is a shape and no parent is given). Not undoable.
@@ -47,5 +40,7 @@ class OPENMAYA_EXPORT MFnDagNode : public MFnDependencyNode {
   MStatus setObject(const MObject& object) override;
   virtual MStatus setObject(const MDagPath& path);
 };
+
+OPENMAYA_NAMESPACE_CLOSE
 
 #endif

@@ -4,7 +4,8 @@
 #define _MFnData
 
 #include <maya/MFnBase.h>
-#include <maya/MTypes.h>
+
+OPENMAYA_MAJOR_NAMESPACE_OPEN
 
 class OPENMAYA_EXPORT MFnData : public MFnBase {
  public:
@@ -21,6 +22,7 @@ class OPENMAYA_EXPORT MFnData : public MFnBase {
     kIntArray,
     kPointArray,
     kVectorArray,
+    kMatrixArray,
     kComponentList,
     kMesh,
     kLattice,
@@ -33,8 +35,11 @@ class OPENMAYA_EXPORT MFnData : public MFnBase {
     kNObject,
     kNId,
     kAny,
+    kFalloffFunction,
     kLast
   };
 };
+
+OPENMAYA_NAMESPACE_CLOSE
 
 #endif

@@ -2,26 +2,18 @@
 #ifndef _MFnDependencyNode
 #define _MFnDependencyNode
 
+#include <maya/MDeprecate.h>
 #include <maya/MFnBase.h>
-#include <maya/MObject.h>
-#include <maya/MPlug.h>
-#include <maya/MStatus.h>
 #include <maya/MString.h>
 #include <maya/MTypeId.h>
-#include <maya/MTypes.h>
 
-class MPxNode;
+OPENMAYA_MAJOR_NAMESPACE_OPEN
 
 class OPENMAYA_EXPORT MFnDependencyNode : public MFnBase {
-  declareMFnBaseMembers(MFnDependencyNode);
+  declareMFn(MFnDependencyNode, MFnBase);
 
  public:
   enum MAttrClass { kLocalDynamicAttr = 1, kNormalAttr, kExtensionAttr, kInvalidAttr };
-
-  MFnDependencyNode();
-  MFnDependencyNode(MObject& object, MStatus* ReturnStatus = NULL);
-  MFnDependencyNode(const MObject& object, MStatus* ReturnStatus = NULL);
-  ~MFnDependencyNode() override;
 
   // Creates a node of a registered type at once (not undoable; MDGModifier is).
   MObject create(const MString& type, MStatus* ReturnStatus = NULL);
@@ -46,13 +38,15 @@ class OPENMAYA_EXPORT MFnDependencyNode : public MFnBase {
                  MStatus* ReturnStatus = NULL) const;
   MPlug findPlug(const MString& attrName, bool wantNetworkedPlug,
                  MStatus* ReturnStatus = NULL) const;
-  [[deprecated("use findPlug(attr, wantNetworkedPlug)")]] MPlug findPlug(
+  OPENMAYA_DEPRECATED(2019, "use findPlug(attr, wantNetworkedPlug)") MPlug findPlug(
       const MObject& attr, MStatus* ReturnStatus = NULL) const;
-  [[deprecated("use findPlug(attrName, wantNetworkedPlug)")]] MPlug findPlug(
+  OPENMAYA_DEPRECATED(2019, "use findPlug(attrName, wantNetworkedPlug)") MPlug findPlug(
       const MString& attrName, MStatus* ReturnStatus = NULL) const;
 
   // The plug-in object behind a node of a plug-in type, else NULL.
   MPxNode* userNode(MStatus* ReturnStatus = NULL) const;
 };
+
+OPENMAYA_NAMESPACE_CLOSE
 
 #endif

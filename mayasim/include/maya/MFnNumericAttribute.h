@@ -6,19 +6,13 @@
 #include <maya/MFnAttribute.h>
 #include <maya/MFnNumericData.h>
 #include <maya/MObject.h>
-#include <maya/MStatus.h>
-#include <maya/MString.h>
-#include <maya/MTypes.h>
+
+OPENMAYA_MAJOR_NAMESPACE_OPEN
 
 class OPENMAYA_EXPORT MFnNumericAttribute : public MFnAttribute {
-  declareMFnBaseMembers(MFnNumericAttribute);
+  declareMFn(MFnNumericAttribute, MFnAttribute);
 
  public:
-  MFnNumericAttribute();
-  MFnNumericAttribute(MObject& object, MStatus* ReturnStatus = NULL);
-  MFnNumericAttribute(const MObject& object, MStatus* ReturnStatus = NULL);
-  ~MFnNumericAttribute() override;
-
   // A new attribute, and the set attached to it. Add it to the node type
   // with MPxNode::addAttribute.
   MObject create(const MString& fullName, const MString& briefName,
@@ -48,5 +42,7 @@ class OPENMAYA_EXPORT MFnNumericAttribute : public MFnAttribute {
   MStatus setDefault(double value);
   MStatus getDefault(double& value);
 };
+
+OPENMAYA_NAMESPACE_CLOSE
 
 #endif

@@ -3,7 +3,8 @@
 #define _MFnNumericData
 
 #include <maya/MFnData.h>
-#include <maya/MTypes.h>
+
+OPENMAYA_MAJOR_NAMESPACE_OPEN
 
 class OPENMAYA_EXPORT MFnNumericData : public MFnData {
  public:
@@ -33,5 +34,7 @@ class OPENMAYA_EXPORT MFnNumericData : public MFnData {
     kLast
   };
 };
+
+OPENMAYA_NAMESPACE_CLOSE
 
 #endif

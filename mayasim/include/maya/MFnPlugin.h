@@ -4,22 +4,19 @@
 #define _MFnPlugin
 
 #include <maya/MApiVersion.h>
+#include <maya/MDeprecate.h>
 #include <maya/MFnBase.h>
-#include <maya/MObject.h>
+#include <maya/MPlugin.h>
 #include <maya/MPxNode.h>
-#include <maya/MStatus.h>
-#include <maya/MString.h>
 #include <maya/MTypes.h>
 
-class MSyntax;
-class MTypeId;
+// The vendor the devkit's own examples register with.
+#define PLUGIN_COMPANY "Autodesk"
 
-typedef void* (*MCreatorFunction)();
-typedef MSyntax (*MCreateSyntaxFunction)();
-typedef MStatus (*MInitializeFunction)();
+OPENMAYA_MAJOR_NAMESPACE_OPEN
 
 class OPENMAYA_EXPORT MFnPlugin : public MFnBase {
-  declareMFnBaseMembers(MFnPlugin);
+  declareMinimalMFn(MFnPlugin);
 
  public:
   MFnPlugin();
@@ -27,7 +24,6 @@ class OPENMAYA_EXPORT MFnPlugin : public MFnBase {
   // The vendor and version of the first MFnPlugin made for a plug-in are kept.
   MFnPlugin(MObject& object, const char* vendor = "Unknown", const char* version = "Unknown",
             const char* requiredApiVersion = "Any", MStatus* ReturnStatus = 0L);
-  ~MFnPlugin() override;
 
   MString vendor(MStatus* ReturnStatus = NULL) const;
   MString version(MStatus* ReturnStatus = NULL) const;
@@ -55,6 +51,8 @@ class OPENMAYA_EXPORT MFnPlugin : public MFnBase {
   MFnPlugin(const MObject& object, const char* vendor = "Unknown", const char* version = "Unknown",
             const char* requiredApiVersion = "Any", MStatus* ReturnStatus = 0L);
 };
+
+OPENMAYA_NAMESPACE_CLOSE
 
 #ifndef SWIG
 PLUGIN_EXPORT MStatus initializePlugin(MObject obj);

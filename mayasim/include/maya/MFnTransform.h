@@ -2,24 +2,16 @@
 #ifndef _MFnTransform
 #define _MFnTransform
 
+#include <maya/MDeprecate.h>
 #include <maya/MFnDagNode.h>
 #include <maya/MObject.h>
-#include <maya/MStatus.h>
-#include <maya/MTypes.h>
-#include <maya/MVector.h>
 
-class MEulerRotation;
+OPENMAYA_MAJOR_NAMESPACE_OPEN
 
 class OPENMAYA_EXPORT MFnTransform : public MFnDagNode {
-  declareMFnBaseMembers(MFnTransform);
+  declareDagMFn(MFnTransform, MFnDagNode);
 
  public:
-  MFnTransform();
-  MFnTransform(MObject& object, MStatus* ReturnStatus = NULL);
-  MFnTransform(const MDagPath& object, MStatus* ReturnStatus = NULL);
-  MFnTransform(const MObject& object, MStatus* ReturnStatus = NULL);
-  ~MFnTransform() override;
-
   // A new transform under `parent` (the world when null). Not undoable.
   MObject create(MObject parent = MObject::kNullObj, MStatus* ReturnStatus = NULL);
 
@@ -36,8 +28,10 @@ class OPENMAYA_EXPORT MFnTransform : public MFnDagNode {
   MStatus setRotation(const MEulerRotation& rotation);
   MStatus rotateBy(const MEulerRotation& rotation, MSpace::Space space = MSpace::kTransform);
 
-  [[deprecated("use getTranslation")]] MVector translation(MSpace::Space space,
+  OPENMAYA_DEPRECATED(2019, "use getTranslation") MVector translation(MSpace::Space space,
                                                            MStatus* ReturnStatus = nullptr) const;
 };
+
+OPENMAYA_NAMESPACE_CLOSE
 
 #endif

@@ -4,24 +4,14 @@
 #define _MFnUnitAttribute
 
 #include <maya/MFnAttribute.h>
-#include <maya/MObject.h>
-#include <maya/MStatus.h>
-#include <maya/MString.h>
-#include <maya/MTypes.h>
 
-class MAngle;
-class MDistance;
+OPENMAYA_MAJOR_NAMESPACE_OPEN
 
 class OPENMAYA_EXPORT MFnUnitAttribute : public MFnAttribute {
-  declareMFnBaseMembers(MFnUnitAttribute);
+  declareMFn(MFnUnitAttribute, MFnAttribute);
 
  public:
   enum Type { kInvalid, kAngle, kDistance, kTime, kLast };
-
-  MFnUnitAttribute();
-  MFnUnitAttribute(MObject& object, MStatus* ReturnStatus = NULL);
-  MFnUnitAttribute(const MObject& object, MStatus* ReturnStatus = NULL);
-  ~MFnUnitAttribute() override;
 
   MObject create(const MString& fullName, const MString& briefName,
                  MFnUnitAttribute::Type unitType, double defaultValue = 0.0,
@@ -45,5 +35,7 @@ class OPENMAYA_EXPORT MFnUnitAttribute : public MFnAttribute {
   MStatus setMax(const MDistance& maxValue);
   MStatus setDefault(const MDistance& defaultValue);
 };
+
+OPENMAYA_NAMESPACE_CLOSE
 
 #endif

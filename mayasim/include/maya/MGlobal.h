@@ -2,14 +2,15 @@
 #ifndef _MGlobal
 #define _MGlobal
 
+#include <maya/MDeprecate.h>
+#include <maya/MDoubleArray.h>
+#include <maya/MIntArray.h>
+#include <maya/MObject.h>
 #include <maya/MStatus.h>
 #include <maya/MString.h>
-#include <maya/MTypes.h>
+#include <maya/MStringArray.h>
 
-class MDoubleArray;
-class MIntArray;
-class MSelectionList;
-class MStringArray;
+OPENMAYA_MAJOR_NAMESPACE_OPEN
 
 class OPENMAYA_EXPORT MGlobal {
  public:
@@ -60,5 +61,7 @@ class OPENMAYA_EXPORT MGlobal {
  private:
   ~MGlobal();
 };
+
+OPENMAYA_NAMESPACE_CLOSE
 
 #endif

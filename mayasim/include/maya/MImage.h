@@ -2,9 +2,11 @@
 #ifndef _MImage
 #define _MImage
 
-#include <maya/MStatus.h>
+#include <maya/MObject.h>
 #include <maya/MString.h>
 #include <maya/MTypes.h>
+
+OPENMAYA_MAJOR_NAMESPACE_OPEN
 
 #define kIffStringDefault MString("iff")
 
@@ -47,5 +49,7 @@ class OPENMAYA_EXPORT MImage {
   struct Impl;
   Impl* impl_;
 };
+
+OPENMAYA_NAMESPACE_CLOSE
 
 #endif

@@ -2,10 +2,13 @@
 #ifndef _MIntArray
 #define _MIntArray
 
+#include <maya/MArrayIteratorTemplate.h>
 #include <maya/MStatus.h>
 #include <maya/MTypes.h>
 
 #include <vector>
+
+OPENMAYA_MAJOR_NAMESPACE_OPEN
 
 class OPENMAYA_EXPORT MIntArray {
  public:
@@ -27,6 +30,15 @@ class OPENMAYA_EXPORT MIntArray {
   MStatus setLength(unsigned int length);
   MStatus clear();
 
+  typedef MArrayIteratorTemplate<MIntArray, int> Iterator;
+  typedef MArrayConstIteratorTemplate<MIntArray, int> ConstIterator;
+  Iterator begin() { return Iterator(*this, 0); }
+  Iterator end() { return Iterator(*this, length()); }
+  ConstIterator begin() const { return ConstIterator(*this, 0); }
+  ConstIterator end() const { return ConstIterator(*this, length()); }
+  ConstIterator cbegin() const { return ConstIterator(*this, 0); }
+  ConstIterator cend() const { return ConstIterator(*this, length()); }
+
   static const char* className();
 
   // Elements separated by ", " in brackets: [1, 2].
@@ -35,5 +47,7 @@ class OPENMAYA_EXPORT MIntArray {
  private:
   std::vector<int> items_;
 };
+
+OPENMAYA_NAMESPACE_CLOSE
 
 #endif

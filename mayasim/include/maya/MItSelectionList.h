@@ -4,16 +4,14 @@
 #ifndef _MItSelectionList
 #define _MItSelectionList
 
-#include <maya/MFn.h>
 #include <maya/MObject.h>
 #include <maya/MSelectionList.h>
 #include <maya/MStatus.h>
-#include <maya/MTypes.h>
+#include <maya/MStringArray.h>
 
 #include <vector>
 
-class MDagPath;
-class MStringArray;
+OPENMAYA_MAJOR_NAMESPACE_OPEN
 
 class OPENMAYA_EXPORT MItSelectionList {
  public:
@@ -55,5 +53,7 @@ class OPENMAYA_EXPORT MItSelectionList {
   std::vector<MObject> items_;  // what the walk visits, filter applied
   unsigned int position_;
 };
+
+OPENMAYA_NAMESPACE_CLOSE
 
 #endif

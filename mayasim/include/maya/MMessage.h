@@ -2,8 +2,15 @@
 #ifndef _MMessage
 #define _MMessage
 
+#include <maya/MApiNamespace.h>
+#include <maya/MDeprecate.h>
+#include <maya/MPlugin.h>
 #include <maya/MStatus.h>
-#include <maya/MTypes.h>
+
+// Identifies a registered callback; 0 is never a valid id.
+typedef uintptr_t MCallbackId;
+
+OPENMAYA_MAJOR_NAMESPACE_OPEN
 
 class OPENMAYA_EXPORT MMessage {
  public:
@@ -15,5 +22,7 @@ class OPENMAYA_EXPORT MMessage {
 
   static const char* className();
 };
+
+OPENMAYA_NAMESPACE_CLOSE
 
 #endif

@@ -4,11 +4,12 @@
 #define _MObject
 
 #include <maya/MFn.h>
-#include <maya/MStatus.h>
 #include <maya/MTypes.h>
 
 #include <cstdint>
 #include <memory>
+
+OPENMAYA_MAJOR_NAMESPACE_OPEN
 
 class OPENMAYA_EXPORT MObject {
  public:
@@ -29,7 +30,6 @@ class OPENMAYA_EXPORT MObject {
   bool operator!=(const MObject& other) const;
 
   static MObject kNullObj;
-  static const char* className();
 
  private:
   friend struct mayasim::ObjectAccess;
@@ -39,5 +39,7 @@ class OPENMAYA_EXPORT MObject {
   const void* ptr_;
   std::shared_ptr<void> data_;
 };
+
+OPENMAYA_NAMESPACE_CLOSE
 
 #endif

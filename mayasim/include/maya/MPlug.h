@@ -3,23 +3,31 @@
 #ifndef _MPlug
 #define _MPlug
 
+#include <maya/MDeprecate.h>
+#include <maya/MIntArray.h>
 #include <maya/MObject.h>
 #include <maya/MStatus.h>
-#include <maya/MString.h>
 #include <maya/MTypes.h>
+
+OPENMAYA_MAJOR_NAMESPACE_OPEN
 
 class OPENMAYA_EXPORT MPlug {
  public:
   MPlug();
   MPlug(const MPlug& other);
   MPlug(const MObject& node, const MObject& attribute);
-  ~MPlug();
+  virtual ~MPlug();
   MPlug& operator=(const MPlug& other);
 
   MObject attribute(MStatus* ReturnStatus = NULL) const;
   MObject node(MStatus* ReturnStatus = NULL) const;
   MString name(MStatus* ReturnStatus = NULL) const;  // "pCube1.translateX"
-  MString partialName(MStatus* ReturnStatus = NULL) const;  // "pCube1.tx"
+  // "tx" by default; "pCube1.tx" with the node name, "translateX" with long
+  // names. Indices, instancing, aliases and attribute paths do not occur here.
+  MString partialName(bool includeNodeName = false, bool includeNonMandatoryIndices = false,
+                      bool includeInstancedIndices = false, bool useAlias = false,
+                      bool useFullAttributePath = false, bool useLongNames = false,
+                      MStatus* ReturnStatus = NULL) const;
   bool isNull(MStatus* ReturnStatus = NULL) const;
   // Children of a compound (translate -> translateX, Y, Z).
   unsigned int numChildren(MStatus* ReturnStatus = NULL) const;
@@ -66,5 +74,7 @@ class OPENMAYA_EXPORT MPlug {
   MObject node_;
   MObject attribute_;
 };
+
+OPENMAYA_NAMESPACE_CLOSE
 
 #endif

@@ -4,15 +4,12 @@
 #ifndef _MPxCommand
 #define _MPxCommand
 
+#include <maya/MDeprecate.h>
 #include <maya/MStatus.h>
 #include <maya/MString.h>
-#include <maya/MSyntax.h>
 #include <maya/MTypes.h>
 
-class MArgList;
-class MDoubleArray;
-class MIntArray;
-class MStringArray;
+OPENMAYA_MAJOR_NAMESPACE_OPEN
 
 class OPENMAYA_EXPORT MPxCommand {
  public:
@@ -58,7 +55,7 @@ class OPENMAYA_EXPORT MPxCommand {
   static void appendToResult(const MString& val);
   static void appendToResult(const MStringArray& val);
 
-  [[deprecated("override isUndoable instead")]] MStatus setUndoable(bool state);
+  OPENMAYA_DEPRECATED(2019, "override isUndoable instead") MStatus setUndoable(bool state);
 
   static const char* className();
 
@@ -72,5 +69,7 @@ class OPENMAYA_EXPORT MPxCommand {
   bool historyOn_;
   bool undoable_;
 };
+
+OPENMAYA_NAMESPACE_CLOSE
 
 #endif

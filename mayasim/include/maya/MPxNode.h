@@ -3,14 +3,17 @@
 #ifndef _MPxNode
 #define _MPxNode
 
+#include <maya/MDataBlock.h>
+#include <maya/MDataHandle.h>
+#include <maya/MDeprecate.h>
 #include <maya/MObject.h>
+#include <maya/MPlug.h>
 #include <maya/MStatus.h>
 #include <maya/MString.h>
 #include <maya/MTypeId.h>
 #include <maya/MTypes.h>
 
-class MDataBlock;
-class MPlug;
+OPENMAYA_MAJOR_NAMESPACE_OPEN
 
 class OPENMAYA_EXPORT MPxNode {
  public:
@@ -83,5 +86,7 @@ class OPENMAYA_EXPORT MPxNode {
   friend struct mayasim::ObjectAccess;
   void* instance;  // the host's record of this node
 };
+
+OPENMAYA_NAMESPACE_CLOSE
 
 #endif

@@ -4,14 +4,10 @@
 
 #include <maya/MObject.h>
 #include <maya/MStatus.h>
-#include <maya/MTypes.h>
 
 #include <vector>
 
-class MDagPath;
-class MPlug;
-class MString;
-class MStringArray;
+OPENMAYA_MAJOR_NAMESPACE_OPEN
 
 class OPENMAYA_EXPORT MSelectionList {
  public:
@@ -48,5 +44,7 @@ class OPENMAYA_EXPORT MSelectionList {
   friend struct mayasim::ObjectAccess;
   std::vector<MObject> items_;
 };
+
+OPENMAYA_NAMESPACE_CLOSE
 
 #endif

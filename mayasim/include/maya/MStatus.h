@@ -5,7 +5,7 @@
 #include <maya/MIOStream.h>
 #include <maya/MTypes.h>
 
-class MString;
+OPENMAYA_MAJOR_NAMESPACE_OPEN
 
 class OPENMAYA_EXPORT MStatus {
  public:
@@ -48,8 +48,6 @@ class OPENMAYA_EXPORT MStatus {
   void setSuccess();
   void set(bool status, unsigned char statusCode, unsigned char internalStatusCode);
 
-  static const char* className();
-
   friend OPENMAYA_EXPORT bool operator==(const MStatus::MStatusCode code, const MStatus& status);
   friend OPENMAYA_EXPORT bool operator!=(const MStatus::MStatusCode code, const MStatus& status);
   // Prints the error text (or "Success"). Takes a non-const status on purpose:
@@ -60,10 +58,6 @@ class OPENMAYA_EXPORT MStatus {
   MStatusCode code_;
   unsigned char internal_;
 };
-
-#ifndef MNoMSTypedef
-typedef MStatus MS;
-#endif
 
 #define MFAIL(_status) ((_status) != MStatus::kSuccess)
 
@@ -85,5 +79,11 @@ typedef MStatus MS;
       _maya_status.pAPIerror(__FILE__, __LINE__);  \
     }                                              \
   }
+
+OPENMAYA_NAMESPACE_CLOSE
+
+#ifndef MNoMSTypedef
+typedef MStatus MS;
+#endif
 
 #endif

@@ -7,7 +7,7 @@
 
 #include <string>
 
-class MStringArray;
+OPENMAYA_MAJOR_NAMESPACE_OPEN
 
 class OPENMAYA_EXPORT MString {
  public:
@@ -89,13 +89,13 @@ class OPENMAYA_EXPORT MString {
   MStatus substitute(const MString& source, const MString& target);
   MStatus substituteFirst(const MString& source, const MString& target);
 
-  static const char* className();
-
   friend OPENMAYA_EXPORT std::ostream& operator<<(std::ostream& os, const MString& s);
 
  private:
   friend struct mayasim::ObjectAccess;
   std::string text_;
 };
+
+OPENMAYA_NAMESPACE_CLOSE
 
 #endif

@@ -2,10 +2,13 @@
 #ifndef _MStringArray
 #define _MStringArray
 
-#include <maya/MString.h>
+#include <maya/MArrayIteratorTemplate.h>
+#include <maya/MStatus.h>
 #include <maya/MTypes.h>
 
 #include <vector>
+
+OPENMAYA_MAJOR_NAMESPACE_OPEN
 
 class OPENMAYA_EXPORT MStringArray {
  public:
@@ -29,14 +32,14 @@ class OPENMAYA_EXPORT MStringArray {
   MStatus clear();
   int indexOf(const MString& element) const;  // -1 when absent
 
-  typedef std::vector<MString>::iterator iterator;
-  typedef std::vector<MString>::const_iterator const_iterator;
-  iterator begin();
-  iterator end();
-  const_iterator begin() const;
-  const_iterator end() const;
-  const_iterator cbegin() const;
-  const_iterator cend() const;
+  typedef MArrayIteratorTemplate<MStringArray, MString> Iterator;
+  typedef MArrayConstIteratorTemplate<MStringArray, MString> ConstIterator;
+  Iterator begin() { return Iterator(*this, 0); }
+  Iterator end() { return Iterator(*this, length()); }
+  ConstIterator begin() const { return ConstIterator(*this, 0); }
+  ConstIterator end() const { return ConstIterator(*this, length()); }
+  ConstIterator cbegin() const { return ConstIterator(*this, 0); }
+  ConstIterator cend() const { return ConstIterator(*this, length()); }
 
   static const char* className();
 
@@ -46,5 +49,7 @@ class OPENMAYA_EXPORT MStringArray {
  private:
   std::vector<MString> items_;
 };
+
+OPENMAYA_NAMESPACE_CLOSE
 
 #endif

@@ -7,6 +7,8 @@
 
 #include <memory>
 
+OPENMAYA_MAJOR_NAMESPACE_OPEN
+
 class OPENMAYA_EXPORT MSyntax {
  public:
   enum MArgType {
@@ -54,5 +56,7 @@ class OPENMAYA_EXPORT MSyntax {
   struct Impl;
   std::unique_ptr<Impl> impl_;
 };
+
+OPENMAYA_NAMESPACE_CLOSE
 
 #endif

@@ -5,6 +5,8 @@
 #include <maya/MStatus.h>
 #include <maya/MTypes.h>
 
+OPENMAYA_MAJOR_NAMESPACE_OPEN
+
 class OPENMAYA_EXPORT MTypeId {
  public:
   MTypeId();
@@ -25,5 +27,7 @@ class OPENMAYA_EXPORT MTypeId {
   friend struct mayasim::ObjectAccess;
   unsigned int id_;
 };
+
+OPENMAYA_NAMESPACE_CLOSE
 
 #endif

@@ -2,6 +2,9 @@
 #ifndef _MTypes
 #define _MTypes
 
+#include <maya/MApiNamespace.h>
+#include <maya/MDeprecate.h>
+
 #include <cstddef>
 #include <cstdint>
 
@@ -15,16 +18,9 @@
 #endif
 #endif
 
-#ifndef OPENMAYA_EXPORT
-#define OPENMAYA_EXPORT
-#endif
-
 #ifndef NULL
 #define NULL 0
 #endif
-
-// Identifies a registered callback; 0 is never a valid id.
-typedef uintptr_t MCallbackId;
 
 #ifdef _WIN32
 typedef __int64 MInt64;
@@ -46,11 +42,7 @@ typedef double double2[2];
 typedef double double3[3];
 typedef double double4[4];
 
-// The host library's own code reaches the private representation of the
-// value classes through this (mayasim/api/ObjectAccess.h).
-namespace mayasim {
-struct ObjectAccess;
-}
+OPENMAYA_MAJOR_NAMESPACE_OPEN
 
 class MSpace {
  public:
@@ -64,5 +56,7 @@ class MSpace {
     kLast = 5
   };
 };
+
+OPENMAYA_NAMESPACE_CLOSE
 
 #endif

@@ -2,8 +2,11 @@
 #ifndef _MVector
 #define _MVector
 
-#include <maya/MStatus.h>
 #include <maya/MTypes.h>
+
+#include <iosfwd>
+
+OPENMAYA_MAJOR_NAMESPACE_OPEN
 
 class OPENMAYA_EXPORT MVector {
  public:
@@ -25,7 +28,6 @@ class OPENMAYA_EXPORT MVector {
   double length() const;
 
   static const MVector zero;
-  static const char* className();
 
   friend OPENMAYA_EXPORT std::ostream& operator<<(std::ostream& os, const MVector& v);
 
@@ -33,5 +35,7 @@ class OPENMAYA_EXPORT MVector {
   double y;
   double z;
 };
+
+OPENMAYA_NAMESPACE_CLOSE
 
 #endif
