@@ -5,7 +5,10 @@
 #include <maya/MDGModifier.h>
 #include <maya/MFnPlugin.h>
 #include <maya/MGlobal.h>
+#include <maya/MObject.h>
 #include <maya/MPxCommand.h>
+#include <maya/MStatus.h>
+#include <maya/MString.h>
 #include <maya/MSyntax.h>
 
 #include "HostFixture.h"

@@ -4,7 +4,10 @@
 #include <maya/MEventMessage.h>
 #include <maya/MGlobal.h>
 #include <maya/MIntArray.h>
+#include <maya/MMessage.h>
 #include <maya/MSelectionList.h>
+#include <maya/MStatus.h>
+#include <maya/MString.h>
 #include <maya/MStringArray.h>
 
 #include <cstdio>

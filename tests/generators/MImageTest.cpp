@@ -4,6 +4,7 @@
 #include <maya/MImage.h>
 #include <maya/MString.h>
 
+#include <cstddef>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -43,11 +44,13 @@ Bytes bytesOf(const MImage& image) {
 
 // A `width` x `height` image whose pixel i is (i, 2i, 3i, 255 - i).
 Bytes counting(unsigned int width, unsigned int height) {
-  Bytes data;
-  for (unsigned int i = 0; i < width * height; ++i)
-    data.insert(data.end(), {static_cast<unsigned char>(i), static_cast<unsigned char>(2 * i),
-                             static_cast<unsigned char>(3 * i),
-                             static_cast<unsigned char>(255 - i)});
+  Bytes data(std::size_t{width} * height * 4);
+  for (std::size_t i = 0; i < std::size_t{width} * height; ++i) {
+    data[4 * i] = static_cast<unsigned char>(i);
+    data[4 * i + 1] = static_cast<unsigned char>(2 * i);
+    data[4 * i + 2] = static_cast<unsigned char>(3 * i);
+    data[4 * i + 3] = static_cast<unsigned char>(255 - i);
+  }
   return data;
 }
 

@@ -9,8 +9,11 @@
 #include <vector>
 
 #include <maya/MDGModifier.h>
+#include <maya/MFn.h>
 #include <maya/MFnDependencyNode.h>
+#include <maya/MObject.h>
 #include <maya/MPxNode.h>
+#include <maya/MStatus.h>
 #include <maya/MString.h>
 #include <maya/MTypeId.h>
 

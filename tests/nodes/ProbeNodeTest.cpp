@@ -8,13 +8,19 @@
 
 #include <maya/MAngle.h>
 #include <maya/MDistance.h>
+#include <maya/MFn.h>
 #include <maya/MFnAttribute.h>
+#include <maya/MFnData.h>
 #include <maya/MFnDependencyNode.h>
 #include <maya/MFnNumericAttribute.h>
+#include <maya/MFnNumericData.h>
 #include <maya/MFnTypedAttribute.h>
 #include <maya/MFnUnitAttribute.h>
+#include <maya/MObject.h>
 #include <maya/MPxNode.h>
 #include <maya/MSelectionList.h>
+#include <maya/MStatus.h>
+#include <maya/MString.h>
 
 #include "NodesFixture.h"
 #include "api/ObjectAccess.h"

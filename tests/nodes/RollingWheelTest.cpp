@@ -6,8 +6,10 @@
 #include <string>
 
 #include <maya/MFnDependencyNode.h>
+#include <maya/MObject.h>
 #include <maya/MPlug.h>
 #include <maya/MSelectionList.h>
+#include <maya/MString.h>
 
 #include "NodesFixture.h"
 

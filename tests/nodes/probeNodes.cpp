@@ -4,12 +4,16 @@
 #include <maya/MArgList.h>
 #include <maya/MDataBlock.h>
 #include <maya/MDataHandle.h>
+#include <maya/MFnData.h>
 #include <maya/MFnNumericAttribute.h>
+#include <maya/MFnNumericData.h>
 #include <maya/MFnPlugin.h>
 #include <maya/MFnTypedAttribute.h>
+#include <maya/MObject.h>
 #include <maya/MPlug.h>
 #include <maya/MPxCommand.h>
 #include <maya/MPxNode.h>
+#include <maya/MStatus.h>
 #include <maya/MString.h>
 #include <maya/MTypeId.h>
 

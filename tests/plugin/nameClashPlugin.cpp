@@ -1,7 +1,11 @@
 // A plug-in that holds one of zubBase's command names, zubCmd_showHiderWindow,
 // for a command that returns "nameClash".
+#include <maya/MArgList.h>
 #include <maya/MFnPlugin.h>
+#include <maya/MObject.h>
 #include <maya/MPxCommand.h>
+#include <maya/MStatus.h>
+#include <maya/MString.h>
 
 namespace {
 

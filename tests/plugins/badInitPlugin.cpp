@@ -1,7 +1,10 @@
 // Registers a command, then reports failure from initializePlugin: the host
 // must drop the command again and refuse the load.
+#include <maya/MArgList.h>
 #include <maya/MFnPlugin.h>
+#include <maya/MObject.h>
 #include <maya/MPxCommand.h>
+#include <maya/MStatus.h>
 
 namespace {
 

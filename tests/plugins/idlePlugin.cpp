@@ -6,7 +6,9 @@
 #include <maya/MFnPlugin.h>
 #include <maya/MGlobal.h>
 #include <maya/MMessage.h>
+#include <maya/MObject.h>
 #include <maya/MPxCommand.h>
+#include <maya/MStatus.h>
 
 namespace {
 

@@ -8,11 +8,15 @@
 // statics are destroyed ("unloaded"), which shows that unloading really
 // unmapped it.
 #include <maya/MArgDatabase.h>
+#include <maya/MArgList.h>
 #include <maya/MDGModifier.h>
 #include <maya/MFnDependencyNode.h>
 #include <maya/MFnPlugin.h>
 #include <maya/MGlobal.h>
+#include <maya/MObject.h>
 #include <maya/MPxCommand.h>
+#include <maya/MStatus.h>
+#include <maya/MString.h>
 #include <maya/MSyntax.h>
 
 #include <cstdio>

@@ -5,8 +5,10 @@
 #include <maya/MFnNumericAttribute.h>
 #include <maya/MFnNumericData.h>
 #include <maya/MFnPlugin.h>
+#include <maya/MObject.h>
 #include <maya/MPlug.h>
 #include <maya/MPxNode.h>
+#include <maya/MStatus.h>
 #include <maya/MTypeId.h>
 
 namespace {

@@ -1,7 +1,10 @@
 // Registers a command, then lets an exception escape initializePlugin: the
 // host must survive, report the exception's text and drop the command.
+#include <maya/MArgList.h>
 #include <maya/MFnPlugin.h>
+#include <maya/MObject.h>
 #include <maya/MPxCommand.h>
+#include <maya/MStatus.h>
 
 #include <stdexcept>
 
