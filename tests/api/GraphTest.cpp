@@ -221,6 +221,12 @@ TEST_F(Graph, TransformAndPlugValuesInInternalUnits) {
   EXPECT_TRUE(translate.isCompound());
   EXPECT_EQ(translate.numChildren(), 3u);
   EXPECT_STREQ(translate.child(2).name().asChar(), "pCube1.translateZ");
+  const MPlug tz = translate.child(2);
+  EXPECT_STREQ(tz.partialName().asChar(), "tz");
+  EXPECT_STREQ(tz.partialName(true).asChar(), "pCube1.tz");
+  EXPECT_STREQ(tz.partialName(false, false, false, false, false, true).asChar(), "translateZ");
+  EXPECT_STREQ(tz.partialName(true, false, false, false, false, true).asChar(), "pCube1.translateZ");
+  EXPECT_STREQ(MPlug().partialName().asChar(), "");
   EXPECT_TRUE(fn.findPlug("nope", true).isNull());
   mel("connectAttr pCube1.tx pCube1.ty");
   EXPECT_FALSE(fn.findPlug("ty", true).setDouble(5));  // connected

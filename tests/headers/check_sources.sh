@@ -62,5 +62,13 @@ for d in "${plugin_dirs[@]}"; do
              "$src/$d"/*.h "$src/$d"/*.cpp 2>/dev/null | sed "s|^$src/||")
 done
 
+# Calls of the devkit's deprecated members must warn, so -Werror stops them.
+printf '%s\n' '#include <maya/MFnDependencyNode.h>' '#include <maya/MPlug.h>' \
+  'MPlug f(const MFnDependencyNode& fn) { return fn.findPlug("tx"); }' >"$work/deprecated.cpp"
+if "$cxx" "${flags[@]}" "$work/deprecated.cpp" >/dev/null 2>&1; then
+  echo "FAIL a call of the deprecated MFnDependencyNode::findPlug(name) compiled without a warning"
+  failed=$((failed + 1))
+fi
+
 echo "$cxx: $total units compiled, $failed failed"
 [ "$failed" -eq 0 ]
