@@ -46,7 +46,7 @@ void Host::setEchoResults(bool on) {
 }
 
 bool Host::execute(const std::string& text, bool display, bool undo, mel::Value* result) {
-  trace_.push_back({text, display, undo});
+  if (recordTrace_) trace_.push_back({text, display, undo});
   if (traceFile_) {
     *traceFile_ << "executeCommand display=" << (display ? 1 : 0) << " undo=" << (undo ? 1 : 0)
                 << ": " << text << '\n';
@@ -63,6 +63,11 @@ bool Host::execute(const std::string& text, bool display, bool undo, mel::Value*
 
   if (run.ok && result) *result = run.value;
   return run.ok;
+}
+
+void Host::setTraceRecording(bool on) {
+  recordTrace_ = on;
+  if (!on) trace_.clear();
 }
 
 bool Host::setTraceFile(const std::string& path) {
