@@ -130,12 +130,25 @@ int Host::beginPlugin(const std::string& name, const std::string& path) {
   PluginRecord record;
   record.name = name;
   record.path = path;
+  // Plug-in objects are only handed out while a plug-in is being loaded or
+  // unloaded, so the slot of one that has gone can be taken again: a host
+  // that loads and unloads for hours keeps as many records as it ever had
+  // plug-ins loaded at once.
+  for (std::size_t i = 0; i < plugins_.size(); ++i) {
+    if (!plugins_[i].loaded) {
+      plugins_[i] = std::move(record);
+      return static_cast<int>(i);
+    }
+  }
   plugins_.push_back(std::move(record));
   return static_cast<int>(plugins_.size()) - 1;
 }
 
 void Host::endPlugin(int index) {
-  if (PluginRecord* p = plugin(index)) p->loaded = false;
+  if (PluginRecord* p = plugin(index)) {
+    *p = PluginRecord{};
+    p->loaded = false;
+  }
 }
 
 MObject Host::pluginObject(int index) const {

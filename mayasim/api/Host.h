@@ -128,7 +128,9 @@ class Host {
   // passes pluginObject(index) to initializePlugin, and on unload or failure
   // calls dropPluginRegistrations and endPlugin.
   int beginPlugin(const std::string& name, const std::string& path);
-  void endPlugin(int index);  // marks it unloaded; the record stays
+  // Marks it unloaded and empties its record; a later beginPlugin may reuse
+  // the index.
+  void endPlugin(int index);
   MObject pluginObject(int index) const;
   PluginRecord* plugin(int index);  // nullptr for a bad index
   const PluginRecord* plugin(int index) const;

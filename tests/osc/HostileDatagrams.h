@@ -2,7 +2,11 @@
 // to build more: shared by the check's unit tests and the reception tests.
 #pragma once
 
+#include <algorithm>
 #include <cstddef>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <string>
 #include <vector>
 
@@ -56,6 +60,21 @@ inline std::vector<std::string> hostileDatagrams() {
       bundleOf({bundleOf({}) + wrap}),
       bundleOf({valid, bundleOf({valid}) + wrap}),
   };
+}
+
+// The contents of every file in `dir`, in file-name order.
+inline std::vector<std::string> corpusFiles(const std::string& dir) {
+  std::vector<std::filesystem::path> paths;
+  for (const auto& entry : std::filesystem::directory_iterator(dir)) {
+    if (entry.is_regular_file()) paths.push_back(entry.path());
+  }
+  std::sort(paths.begin(), paths.end());
+  std::vector<std::string> contents;
+  for (const auto& path : paths) {
+    std::ifstream in(path, std::ios::binary);
+    contents.emplace_back(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+  }
+  return contents;
 }
 
 }  // namespace osctest

@@ -84,6 +84,14 @@ TEST(OscPacketCheck, BundleElementSizesMustFitAndBeWhole) {
   EXPECT_EQ(check(bundleOf({}) + bytesFromHex("00 00")), "packet size 18 is not a multiple of four");
 }
 
+TEST(OscPacketCheck, TheRegressionCorpusIsRefusedOrWalksCleanly) {
+  for (const std::string& datagram : corpusFiles(ZUB_CORPUS_DIR "/osc")) {
+    if (check(datagram).empty()) {
+      EXPECT_NO_THROW(walkWithOscpack(datagram.data(), static_cast<int>(datagram.size())));
+    }
+  }
+}
+
 TEST(OscPacketCheck, NestingIsBounded) {
   std::string packet = zubosc::textMessage("/x", "inner");
   for (int depth = 1; depth <= zub::kMaxOscBundleDepth; ++depth) packet = bundleOf({packet});

@@ -76,6 +76,22 @@ TEST_F(Reception, DatagramsWithSizesPastTheirEndAreRefusedOnce) {
   EXPECT_EQ(takeOutput(), "// Error: ERRORE: blob size 2147483644 exceeds the 0 bytes left in the message //\n");
 }
 
+// Every datagram kept in the regression corpus (crashes and freezes found so
+// far, fuzzer finds included): handled or reported, and the next one works.
+TEST_F(Reception, TheRegressionCorpusLeavesReceptionWorking) {
+  const std::string good = zubosc::textMessage("/zubbase", "after corpus");
+  const std::vector<std::string> corpus = corpusFiles(ZUB_CORPUS_DIR "/osc");
+  ASSERT_FALSE(corpus.empty());
+  for (const std::string& datagram : corpus) {
+    sendRaw(datagram);
+    sendRaw(good);
+    std::vector<std::string> ran;
+    for (int i = 0; i < 3 && (ran.empty() || ran.back() != messageCmd("after corpus")); ++i) ran = turn();
+    EXPECT_THAT(ran, ElementsAre(channelCmd("/zubbase"), messageCmd("after corpus"))) << takeOutput();
+    takeOutput();
+  }
+}
+
 TEST_F(Reception, QueuedDatagramsAreHandledOnePerTurnInOrder) {
   sendText("/zubbase", "one");
   oscsend({"/zubbase", "s", "two"});
