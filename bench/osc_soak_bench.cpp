@@ -108,8 +108,13 @@ void floodPhase(int rate, double seconds) {
     std::printf("  MEL line wait: median %.2f ms, p99 %.2f ms, worst %.2f ms over %zu lines (target < 100 ms)\n",
                 waits[waits.size() / 2], waits[waits.size() * 99 / 100], waits.back(), waits.size());
   }
-  // Drain what the socket still holds.
-  for (int i = 0; i < 20000; ++i) host.fireEvent("idle");
+  // Drain what the socket still holds: until 20 turns in a row change nothing.
+  for (int quiet = 0; quiet < 20;) {
+    host.fireEvent("idle");
+    const double x = translateX();
+    quiet = x == last ? quiet + 1 : 0;
+    last = x;
+  }
 }
 
 void soakPhase(int rate, double seconds) {
