@@ -144,6 +144,7 @@ int main(int argc, char** argv) {
 
   setenv("ZUBBASE_OSC_PORT", std::to_string(kPluginPort).c_str(), 1);
   mayasim::Host& host = mayasim::host();
+  host.setTraceRecording(true);  // the benchmark reads what each turn ran
   NullOutput quiet;
   host.setOutputSink(&quiet);
   const std::string loadNodes = "loadPlugin \"" ZUB_NODES_PLUGIN "\";";

@@ -9,8 +9,10 @@
 
 #include <cmath>
 #include <cstring>
+#include <string>
 
 #include "osc/OscMelText.h"
+#include "osc/OscPacketCheck.h"
 #include "osc/ReceiveTurn.h"
 #include "plugin/PluginState.h"
 #include "plugin/host.h"
@@ -45,6 +47,16 @@ void handleText(const char* text) {
 }  // namespace
 
 ExamplePacketListener::~ExamplePacketListener() = default;
+
+void ExamplePacketListener::ProcessPacket(const char* data, int size, const IpEndpointName& remoteEndpoint) {
+  const std::string problem = zub::checkOscPacket(data, size > 0 ? static_cast<std::size_t>(size) : 0);
+  if (!problem.empty()) {
+    MGlobal::displayError(MString("ERRORE: ") + problem.c_str());
+    endReceiveTurn();
+    return;
+  }
+  osc::OscPacketListener::ProcessPacket(data, size, remoteEndpoint);
+}
 
 void ExamplePacketListener::ProcessMessage(const osc::ReceivedMessage& m,
                                            const IpEndpointName& /*remoteEndpoint*/) {

@@ -11,9 +11,9 @@
 // Longest wait of one turn for a datagram with a message.
 constexpr int kReceiveTurnTimeoutMs = 10;
 
-// Runs one turn. A datagram that oscpack rejects (a malformed packet, bundle
-// or message) is reported as "ERRORE: " plus the library's text and ends the
-// turn; the next datagram is handled as usual. Returns false, after an error
+// Runs one turn. A malformed datagram (one the listener's structural check
+// refuses, or one oscpack rejects) is reported as "ERRORE: " plus the reason
+// and ends the turn; the next datagram is handled as usual. Returns false, after an error
 // line, only when no turn could run (no socket, or a turn already running).
 bool runReceiveTurn();
 

@@ -48,7 +48,7 @@ void Host::setEchoResults(bool on) {
 }
 
 bool Host::execute(const std::string& text, bool display, bool undo, mel::Value* result) {
-  trace_.push_back({text, display, undo});
+  if (recordTrace_) trace_.push_back({text, display, undo});
   if (traceFile_) {
     *traceFile_ << "executeCommand display=" << (display ? 1 : 0) << " undo=" << (undo ? 1 : 0)
                 << ": " << text << '\n';
@@ -65,6 +65,11 @@ bool Host::execute(const std::string& text, bool display, bool undo, mel::Value*
 
   if (run.ok && result) *result = run.value;
   return run.ok;
+}
+
+void Host::setTraceRecording(bool on) {
+  recordTrace_ = on;
+  if (!on) trace_.clear();
 }
 
 bool Host::setTraceFile(const std::string& path) {
@@ -127,12 +132,25 @@ int Host::beginPlugin(const std::string& name, const std::string& path) {
   PluginRecord record;
   record.name = name;
   record.path = path;
+  // Plug-in objects are only handed out while a plug-in is being loaded or
+  // unloaded, so the slot of one that has gone can be taken again: a host
+  // that loads and unloads for hours keeps as many records as it ever had
+  // plug-ins loaded at once.
+  for (std::size_t i = 0; i < plugins_.size(); ++i) {
+    if (!plugins_[i].loaded) {
+      plugins_[i] = std::move(record);
+      return static_cast<int>(i);
+    }
+  }
   plugins_.push_back(std::move(record));
   return static_cast<int>(plugins_.size()) - 1;
 }
 
 void Host::endPlugin(int index) {
-  if (PluginRecord* p = plugin(index)) p->loaded = false;
+  if (PluginRecord* p = plugin(index)) {
+    *p = PluginRecord{};
+    p->loaded = false;
+  }
 }
 
 MObject Host::pluginObject(int index) const {

@@ -93,7 +93,7 @@ class Host {
   ui::Ui& ui() { return *ui_; }
 
   // ---- Running MEL on behalf of a plug-in (MGlobal::executeCommand).
-  // Records a trace entry, then runs `text`. With `undo` false nothing it
+  // Records a trace entry (when recording is on), then runs `text`. With `undo` false nothing it
   // does enters the undo queue; with `display` true the text and each
   // statement's result are echoed as the script editor does. Returns false
   // after a MEL error (already printed). `result`, when given, receives the
@@ -103,6 +103,10 @@ class Host {
   // sessions). Use this rather than mel().setEchoResults so that execute()
   // can restore it after a call with display on.
   void setEchoResults(bool on);
+  // The in-memory trace of executed texts is kept only while recording is on
+  // (off by default; tests switch it on), so a long session does not grow
+  // with it. Switching off empties it.
+  void setTraceRecording(bool on);
   const std::vector<TraceEntry>& trace() const { return trace_; }
   void clearTrace() { trace_.clear(); }
   // Appends one line per executed text to `path` ("" stops it).
@@ -125,7 +129,9 @@ class Host {
   // passes pluginObject(index) to initializePlugin, and on unload or failure
   // calls dropPluginRegistrations and endPlugin.
   int beginPlugin(const std::string& name, const std::string& path);
-  void endPlugin(int index);  // marks it unloaded; the record stays
+  // Marks it unloaded and empties its record; a later beginPlugin may reuse
+  // the index.
+  void endPlugin(int index);
   MObject pluginObject(int index) const;
   PluginRecord* plugin(int index);  // nullptr for a bad index
   const PluginRecord* plugin(int index) const;
@@ -164,7 +170,8 @@ class Host {
   void clearInterrupt() { interrupt_ = false; }
 
   // For tests: empties the scene, the undo queue, the UI, the trace and the
-  // event callbacks, and resets MEL globals. Loaded plug-ins stay.
+  // event callbacks, and resets MEL globals. Loaded plug-ins and the trace
+  // settings stay.
   void reset();
 
  private:
@@ -185,6 +192,7 @@ class Host {
   std::unique_ptr<ui::Ui> ui_;
   std::unique_ptr<mel::Interpreter> mel_;
   std::vector<TraceEntry> trace_;
+  bool recordTrace_ = false;
   std::unique_ptr<std::ofstream> traceFile_;
   std::map<MCallbackId, Callback> callbacks_;
   MCallbackId nextCallbackId_ = 1;

@@ -22,7 +22,16 @@ Flow Interpreter::Impl::execList(const std::vector<StmtPtr>& list) {
   return Flow::Normal;
 }
 
+void Interpreter::Impl::countStep() {
+  if (stepsLeft > 0) {
+    --stepsLeft;
+    return;
+  }
+  throw Error("step budget of " + std::to_string(stepBudget) + " statements exceeded");
+}
+
 Flow Interpreter::Impl::exec(const Stmt& s) {
+  if (stepBudget != 0) countStep();
   switch (s.kind) {
     case StmtKind::Expr:
       at(s.line);

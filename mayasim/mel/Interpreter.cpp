@@ -147,6 +147,7 @@ RunResult Interpreter::run(std::string_view source, std::string_view sourceName)
   Impl& I = *impl_;
   RunResult result;
   detail::Location saved = I.location;
+  Impl::StepScope steps(I);
   ++I.runDepth;
   try {
     auto script = parseScript(source, sourceName);
@@ -165,10 +166,16 @@ RunResult Interpreter::run(std::string_view source, std::string_view sourceName)
   return result;
 }
 
+void Interpreter::setStepBudget(std::uint64_t steps) {
+  impl_->stepBudget = steps;
+  impl_->stepsLeft = steps;
+}
+
 Value Interpreter::evaluate(std::string_view source) {
   Impl& I = *impl_;
   auto script = parseScript(source, {});
   detail::Location saved = I.location;
+  Impl::StepScope steps(I);
   Value v = I.runScript(*script, I.typed, false);
   I.location = saved;
   return v;

@@ -3,6 +3,7 @@
 // MGlobal::executeCommand), so all state lives in the Interpreter object.
 #pragma once
 
+#include <cstdint>
 #include <functional>
 #include <map>
 #include <memory>
@@ -104,6 +105,13 @@ class Interpreter {
   // command returns, `v` is stored into argument `index` when the caller
   // passed a variable there.
   void setOutArgument(std::size_t index, Value v);
+
+  // Stops a run that executes more than `steps` statements (0, the default:
+  // no limit) with the error "step budget of N statements exceeded"; once
+  // spent, every further statement of that run fails too, so neither loops
+  // nor catch can go on. The count starts afresh with every outermost run()
+  // or evaluate(). For fuzzing and other untrusted text.
+  void setStepBudget(std::uint64_t steps);
 
   // Empties global variables and procs (file -new keeps them, as Maya does;
   // this is for tests).

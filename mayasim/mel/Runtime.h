@@ -78,6 +78,22 @@ struct Interpreter::Impl {
   detail::Location location;
   int depth = 0;     // nested proc calls, runs and sources
   int runDepth = 0;  // nested Interpreter::run calls
+  std::uint64_t stepBudget = 0;  // statements per outermost run; 0: no limit
+  std::uint64_t stepsLeft = 0;
+  int stepScopes = 0;  // nested run() and evaluate() calls
+  void countStep();
+  // Held by run() and evaluate(): the outermost one refills the budget.
+  struct StepScope {
+    explicit StepScope(Impl& impl) : impl_(impl) {
+      if (impl_.stepScopes++ == 0) impl_.stepsLeft = impl_.stepBudget;
+    }
+    ~StepScope() { --impl_.stepScopes; }
+    StepScope(const StepScope&) = delete;
+    StepScope& operator=(const StepScope&) = delete;
+
+   private:
+    Impl& impl_;
+  };
   std::uintptr_t stackBase = 0;
   std::vector<std::string> scriptPath;
   std::set<std::string> autoSourcing;

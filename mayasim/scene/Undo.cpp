@@ -55,12 +55,35 @@ void UndoQueue::closeChunk() {
 
 void UndoQueue::commitOpen() {
   if (!open_.changes.empty()) {
-    steps_.resize(done_);  // a new step forgets what could be redone
     open_.changes.shrink_to_fit();
-    steps_.push_back(std::move(open_));
-    done_ = steps_.size();
+    appendStep(std::move(open_));
   }
   open_ = Step{};
+}
+
+void UndoQueue::appendStep(Step step) {
+  steps_.resize(done_);  // a new step forgets what could be redone
+  steps_.push_back(std::move(step));
+  done_ = steps_.size();
+  trim();
+}
+
+void UndoQueue::trim() {
+  if (infinite_) return;
+  while (steps_.size() > length_) {
+    steps_.pop_front();
+    if (done_ > 0) --done_;
+  }
+}
+
+void UndoQueue::setLength(std::size_t steps) {
+  length_ = steps;
+  trim();
+}
+
+void UndoQueue::setInfinite(bool on) {
+  infinite_ = on;
+  trim();
 }
 
 void UndoQueue::record(Change change) {
@@ -81,11 +104,9 @@ bool UndoQueue::push(const std::string& label, Fn undo, Fn redo) {
     open_.changes.push_back(std::move(c));
     return true;
   }
-  steps_.resize(done_);
   Step s{label, {}};
   s.changes.push_back(std::move(c));
-  steps_.push_back(std::move(s));
-  done_ = steps_.size();
+  appendStep(std::move(s));
   return true;
 }
 

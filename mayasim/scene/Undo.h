@@ -6,6 +6,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <deque>
 #include <functional>
 #include <memory>
 #include <optional>
@@ -104,6 +105,15 @@ class UndoQueue {
 
   void flush();  // forgets every step (and the open chunk's changes)
 
+  // undoInfo -length / -infinity: at most length() steps are kept, the
+  // oldest dropped first, unless the queue is infinite. Maya's preferences
+  // start with a finite queue of 50.
+  static constexpr std::size_t kDefaultLength = 50;
+  void setLength(std::size_t steps);
+  std::size_t length() const { return length_; }
+  void setInfinite(bool on);
+  bool infinite() const { return infinite_; }
+
   std::size_t undoCount() const { return done_; }
   std::size_t redoCount() const { return steps_.size() - done_; }
   std::string undoLabel() const;  // label of the step undo() would revert, or ""
@@ -118,14 +128,18 @@ class UndoQueue {
     std::vector<Change> changes;
   };
   void commitOpen();
+  void appendStep(Step step);
+  void trim();
 
   ChangeReplayer& replayer_;
   bool enabled_ = true;
   int suspended_ = 0;
   int depth_ = 0;
   Step open_;
-  std::vector<Step> steps_;  // [0, done_) can be undone, [done_, end) redone
+  std::deque<Step> steps_;  // [0, done_) can be undone, [done_, end) redone
   std::size_t done_ = 0;
+  std::size_t length_ = kDefaultLength;
+  bool infinite_ = false;
 };
 
 // Opens a chunk for its lifetime. If the scope is left by an exception (or

@@ -10,6 +10,7 @@ class HostTest : public ::testing::Test {
  protected:
   void SetUp() override {
     mayasim::host().reset();
+    mayasim::host().setTraceRecording(true);
     mayasim::host().clearTrace();
     mayasim::host().setOutputSink(&out);
   }

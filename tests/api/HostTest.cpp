@@ -27,6 +27,17 @@ struct Calls {
 
 }  // namespace
 
+TEST_F(Globals, TheTraceIsKeptOnlyWhileRecording) {
+  host().setTraceRecording(false);
+  for (int i = 0; i < 100; ++i) ASSERT_TRUE(MGlobal::executeCommand("int $n = 1;"));
+  EXPECT_TRUE(host().trace().empty());
+  host().setTraceRecording(true);
+  ASSERT_TRUE(MGlobal::executeCommand("int $n = 2;"));
+  EXPECT_EQ(host().trace().size(), 1u);
+  host().setTraceRecording(false);
+  EXPECT_TRUE(host().trace().empty());
+}
+
 TEST_F(Globals, ExecuteCommandIsTracedAndHonoursTheUndoSwitch) {
   ASSERT_TRUE(MGlobal::executeCommand("createNode transform -n quiet"));
   ASSERT_TRUE(MGlobal::executeCommand("createNode transform -n kept", false, true));

@@ -83,6 +83,17 @@ TEST_F(PluginLoading, LoadsByPathAndAgainAfterUnloading) {
   EXPECT_EQ(eval("sampleHello"), mel::Value("Hello, world"));
 }
 
+// A host that loads and unloads for hours keeps no record per cycle.
+TEST_F(PluginLoading, ReloadingReusesThePluginRecord) {
+  ASSERT_TRUE(run("loadPlugin sampleCmd; unloadPlugin sampleCmd;"));
+  const std::size_t records = host().pluginCount();
+  for (int i = 0; i < 50; ++i) ASSERT_TRUE(run("loadPlugin sampleCmd; unloadPlugin sampleCmd;"));
+  EXPECT_EQ(host().pluginCount(), records);
+  EXPECT_EQ(eval("loadPlugin sampleCmd"), mel::Value(Strings{"sampleCmd"}));
+  EXPECT_EQ(eval("sampleHello"), mel::Value("Hello, world"));
+  EXPECT_EQ(eval("pluginInfo -q -command sampleCmd").asStringArray().size(), 2u);
+}
+
 TEST_F(PluginLoading, UndoableCommandUndoesAndRedoesUntilUnload) {
   eval("loadPlugin sampleCmd");
   EXPECT_EQ(eval("sampleMakeNode -name fred"), mel::Value("fred"));

@@ -47,6 +47,7 @@ std::string GeneratorHost::writeImage(const std::string& name, unsigned int widt
 
 bool GeneratorHost::boxes(const std::string& flags) {
   mayasim::Host& host = mayasim::host();
+  host.setTraceRecording(true);
   host.clearTrace();
   const bool ok = mel("zubCmd_boxesFromImage " + flags + ";");
   // The first entry is the call above.

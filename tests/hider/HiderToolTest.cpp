@@ -67,6 +67,7 @@ class HiderTool : public ZubBaseHost {
   }
   // The window script the last opening ran, from the host's trace.
   std::string windowScript() {
+    mayasim::host().setTraceRecording(true);
     mayasim::host().clearTrace();
     EXPECT_TRUE(openWindow()) << takeOutput();
     for (const mayasim::TraceEntry& entry : mayasim::host().trace()) {

@@ -1,5 +1,9 @@
 // Malformed and extreme input must give errors, never crashes or hangs.
+#include <algorithm>
 #include <cstdint>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <string>
 #include <vector>
 
@@ -112,4 +116,44 @@ TEST_F(FuzzTest, LongInputIsFine) {
   EXPECT_EQ(value("size(" + big + ");"), mel::Value(200000));
   EXPECT_EQ(value("size(match(\"x.*\", " + big + "));"), mel::Value(200000));
   EXPECT_TRUE(interp.run("/* never closed").ok);  // only a comment: nothing to do
+}
+
+TEST_F(FuzzTest, AStepBudgetStopsEndlessScripts) {
+  interp.setStepBudget(1000);
+  const std::string endless[] = {
+      "while (1) ;",
+      "for (;;) { int $i; }",
+      "while (1) catch(eval(\"while (1) ;\"));",
+      "proc f() { catch(f()); f(); } f();",
+      "do { catch(`eval \"int $x\"`); } while (1);",
+  };
+  for (const std::string& script : endless) {
+    capture.clear();
+    EXPECT_FALSE(interp.run(script).ok) << script;
+    EXPECT_NE(capture.text().find("step budget of 1000 statements exceeded"), std::string::npos) << script;
+  }
+  // Each run has the whole budget again.
+  EXPECT_EQ(out("int $n = 0; while ($n < 300) $n++; print $n;"), "300");
+  EXPECT_EQ(out("int $m = 0; while ($m < 300) $m++; print $m;"), "300");
+  interp.setStepBudget(0);
+  EXPECT_EQ(out("int $k = 0; while ($k < 5000) $k++; print $k;"), "5000");
+}
+
+// Every script kept in the regression corpus (fuzzer finds and endless
+// scripts), run as the fuzz target runs them: each ends, reported or not.
+TEST_F(FuzzTest, TheRegressionCorpusRunsToAnEnd) {
+  std::vector<std::filesystem::path> paths;
+  for (const auto& entry : std::filesystem::directory_iterator(ZUB_CORPUS_DIR "/mel")) paths.push_back(entry.path());
+  std::sort(paths.begin(), paths.end());
+  ASSERT_FALSE(paths.empty());
+  for (const auto& path : paths) {
+    std::ifstream in(path, std::ios::binary);
+    const std::string script((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    mel::CaptureOutput quiet;
+    mel::Interpreter fresh(quiet);
+    fresh.setStepBudget(2000);
+    for (const char* command : {"source", "putenv", "system"}) fresh.unregisterCommand(command);
+    fresh.run(script);
+    EXPECT_TRUE(fresh.run("print 1;").ok) << path;
+  }
 }

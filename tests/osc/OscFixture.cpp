@@ -78,6 +78,7 @@ std::string OscFixture::field(const std::string& control) {
 
 std::vector<std::string> OscFixture::turn() {
   mayasim::Host& host = mayasim::host();
+  host.setTraceRecording(true);
   host.clearTrace();
   EXPECT_TRUE(host.execute("zubCmd_getOSC;", false, false)) << output_.text();
   std::vector<std::string> texts;

@@ -6,6 +6,7 @@
 #include <csignal>
 #include <string>
 
+#include "HostileDatagrams.h"
 #include "OscFixture.h"
 #include "OscPackets.h"
 #include "api/Host.h"
@@ -53,6 +54,41 @@ TEST_F(Reception, MalformedDatagramsAreReportedAndTheNextOneWorks) {
     EXPECT_THAT(output, HasSubstr("// Error: ERRORE: ")) << datagram.size();
     EXPECT_THAT(output, ::testing::Not(HasSubstr("\n //"))) << "the library's line feed is dropped";
     EXPECT_THAT(turn(), ElementsAre(channelCmd("/zubbase"), messageCmd("ok")));
+  }
+}
+
+// Sizes that reach past the datagram never get to oscpack, which would read
+// past its buffer or loop for ever on them: one error line, then the next
+// datagram as usual.
+TEST_F(Reception, DatagramsWithSizesPastTheirEndAreRefusedOnce) {
+  const std::string good = zubosc::textMessage("/zubbase", "still here");
+  for (const std::string& datagram : hostileDatagrams()) {
+    sendRaw(datagram);
+    sendRaw(good);
+    EXPECT_THAT(turn(), IsEmpty());
+    const std::string output = takeOutput();
+    EXPECT_THAT(output, ::testing::StartsWith("// Error: ERRORE: ")) << datagram.size();
+    EXPECT_EQ(output.find("ERRORE", 1), output.rfind("ERRORE")) << output;
+    EXPECT_THAT(turn(), ElementsAre(channelCmd("/zubbase"), messageCmd("still here")));
+  }
+  sendRaw(blobKiller());
+  turn();
+  EXPECT_EQ(takeOutput(), "// Error: ERRORE: blob size 2147483644 exceeds the 0 bytes left in the message //\n");
+}
+
+// Every datagram kept in the regression corpus (crashes and freezes found so
+// far, fuzzer finds included): handled or reported, and the next one works.
+TEST_F(Reception, TheRegressionCorpusLeavesReceptionWorking) {
+  const std::string good = zubosc::textMessage("/zubbase", "after corpus");
+  const std::vector<std::string> corpus = corpusFiles(ZUB_CORPUS_DIR "/osc");
+  ASSERT_FALSE(corpus.empty());
+  for (const std::string& datagram : corpus) {
+    sendRaw(datagram);
+    sendRaw(good);
+    std::vector<std::string> ran;
+    for (int i = 0; i < 3 && (ran.empty() || ran.back() != messageCmd("after corpus")); ++i) ran = turn();
+    EXPECT_THAT(ran, ElementsAre(channelCmd("/zubbase"), messageCmd("after corpus"))) << takeOutput();
+    takeOutput();
   }
 }
 

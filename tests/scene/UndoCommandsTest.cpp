@@ -83,4 +83,26 @@ TEST_F(MelScene, FailedCommandsLeaveNoStep) {
   EXPECT_EQ(scene.nodeCount(), 3u);
 }
 
+TEST_F(MelScene, TheQueueKeepsItsLengthUnlessInfinite) {
+  EXPECT_EQ(num("undoInfo -q -length"), 50);
+  EXPECT_EQ(num("undoInfo -q -infinity"), 0);
+  eval("createNode transform -n t");
+  for (int i = 1; i <= 120; ++i) eval("setAttr t.tx " + std::to_string(i));
+  EXPECT_EQ(scene.undoQueue().undoCount(), 50u);
+  for (int i = 0; i < 60; ++i) eval("undo");
+  EXPECT_DOUBLE_EQ(num("getAttr t.tx"), 70);  // the oldest steps are gone
+  EXPECT_EQ(num("objExists t"), 1);
+
+  for (int i = 1; i <= 10; ++i) eval("setAttr t.tz " + std::to_string(i));
+  eval("undoInfo -length 3");
+  EXPECT_EQ(scene.undoQueue().undoCount(), 3u);
+  eval("undoInfo -infinity true");
+  for (int i = 0; i < 200; ++i) eval("setAttr t.ty " + std::to_string(i + 1));
+  EXPECT_EQ(scene.undoQueue().undoCount(), 203u);
+  eval("undoInfo -infinity false");  // back to the finite length, trimmed at once
+  EXPECT_EQ(scene.undoQueue().undoCount(), 3u);
+  EXPECT_EQ(num("undoInfo -q -length"), 3);
+  EXPECT_NE(error("undoInfo -length -1"), "(no error)");
+}
+
 }  // namespace

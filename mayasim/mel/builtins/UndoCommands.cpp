@@ -45,8 +45,8 @@ mel::Value undoInfoCmd(scene::Scene& scene, mel::Interpreter&, const mel::Args& 
     if (a.has("state") || a.has("stateWithoutFlush")) return queue.enabled() ? 1 : 0;
     if (a.has("undoName")) return queue.undoLabel();
     if (a.has("redoName")) return queue.redoLabel();
-    if (a.has("length")) return 0;  // no limit
-    if (a.has("infinity")) return 1;
+    if (a.has("length")) return static_cast<int>(queue.length());
+    if (a.has("infinity")) return queue.infinite() ? 1 : 0;
     if (a.has("undoQueueEmpty")) return queue.undoCount() == 0 ? 1 : 0;
     throw mel::Error("undoInfo: Nothing to query.");
   }
@@ -55,6 +55,12 @@ mel::Value undoInfoCmd(scene::Scene& scene, mel::Interpreter&, const mel::Args& 
     if (on != queue.enabled()) queue.flush();
     queue.setEnabled(on);
   }
+  if (a.has("length")) {
+    const int steps = a.arg("length").asInt();
+    if (steps < 0) throw mel::Error("undoInfo: the queue length must be 0 or more.");
+    queue.setLength(static_cast<std::size_t>(steps));
+  }
+  if (a.has("infinity")) queue.setInfinite(mel::toBool(a.arg("infinity")));
   if (a.has("stateWithoutFlush")) queue.setEnabled(mel::toBool(a.arg("stateWithoutFlush")));
   if (a.has("openChunk")) {
     queue.openChunk(a.has("chunkName") ? a.arg("chunkName").asString() : std::string());

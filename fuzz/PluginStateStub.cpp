@@ -1,0 +1,14 @@
+// zubBase's state without its socket, and receive turns that are never
+// running: what the listener needs when datagrams are handed to it directly.
+#include <ip/UdpSocket.h>
+
+#include "osc/ReceiveTurn.h"
+#include "plugin/PluginState.h"
+
+PluginState pluginState;
+
+PluginState::PluginState() = default;
+PluginState::~PluginState() = default;
+
+bool runReceiveTurn() { return false; }
+void endReceiveTurn() {}
