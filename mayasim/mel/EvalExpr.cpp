@@ -107,11 +107,24 @@ Value Interpreter::Impl::currentValue(const Target& t) const {
   return var->value;
 }
 
-Value Interpreter::Impl::evalAssign(const AssignExpr& e) {
+Value Interpreter::Impl::assign(const AssignExpr& e, bool wantResult) {
   const Target t = targetOf(*e.target);
   Value v = eval(*e.value);
+  if (e.op == BinaryOp::Add && !t.index && !v.isArray()) {
+    detail::VariablePtr var = lookup(t.name);
+    if (std::string* text = var->value.stringIf()) {
+      if (const std::string* tail = v.stringIf()) *text += *tail;
+      else *text += v.asString();
+      return wantResult ? var->value : Value();
+    }
+  }
   if (e.op) v = detail::binaryOp(*e.op, currentValue(t), v);
   return store(t.name, t.index, v);
+}
+
+void Interpreter::Impl::evalForEffect(const Expr& e) {
+  if (e.kind == ExprKind::Assign) assign(static_cast<const AssignExpr&>(e), false);
+  else eval(e);
 }
 
 Value Interpreter::Impl::evalIncDec(const IncDecExpr& e) {
