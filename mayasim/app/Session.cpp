@@ -24,6 +24,9 @@ using Clock = std::chrono::steady_clock;
 constexpr auto kIdleNap = std::chrono::milliseconds(10);  // nothing registered: check again
 constexpr int kStdinPollWithIdleMs = 1;
 constexpr int kStdinPollMs = 250;  // only to notice quit; a signal wakes it anyway
+// How often the idle loop makes sure the SIGINT handler is still ours: a
+// system call per idle event would cost more than the event itself.
+constexpr auto kHandlerCheckInterval = std::chrono::milliseconds(500);
 
 bool readFile(const std::string& path, std::string& text) {
   std::ifstream in(path, std::ios::binary);
@@ -116,7 +119,11 @@ void Session::runInteractive() {
 
 void Session::fireIdle() {
   host_.fireEvent("idle");
-  installInterruptHandler();  // plug-in code may have put the default back
+  const Clock::time_point now = Clock::now();
+  if (now - handlerCheckedAt_ >= kHandlerCheckInterval) {
+    handlerCheckedAt_ = now;
+    installInterruptHandler();  // plug-in code may have put the default back
+  }
 }
 
 bool Session::hasIdleCallbacks() const { return host_.callbackCount("idle") > 0; }

@@ -2,6 +2,8 @@
 // and/or the interactive session, then every plug-in unloaded.
 #pragma once
 
+#include <chrono>
+
 #include "Options.h"
 #include "QuitCommand.h"
 
@@ -37,6 +39,7 @@ class Session {
   Options options_;
   QuitRequest quit_;
   bool failed_ = false;
+  std::chrono::steady_clock::time_point handlerCheckedAt_{};
 };
 
 }  // namespace mayasim::app

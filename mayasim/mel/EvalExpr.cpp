@@ -107,15 +107,39 @@ Value Interpreter::Impl::currentValue(const Target& t) const {
   return var->value;
 }
 
-Value Interpreter::Impl::evalAssign(const AssignExpr& e) {
+Value Interpreter::Impl::assign(const AssignExpr& e, bool wantResult) {
   const Target t = targetOf(*e.target);
   Value v = eval(*e.value);
+  if (e.op && !t.index) {
+    // One lookup for read and write; the variable exists, so storing is a
+    // conversion to its type.
+    detail::VariablePtr var = lookup(t.name);
+    std::string* text = var->value.stringIf();
+    if (text && *e.op == BinaryOp::Add && !v.isArray()) {
+      if (const std::string* tail = v.stringIf()) *text += *tail;
+      else *text += v.asString();
+    } else {
+      var->value = detail::binaryOp(*e.op, var->value, v).convertTo(var->type);
+    }
+    return wantResult ? var->value : Value();
+  }
   if (e.op) v = detail::binaryOp(*e.op, currentValue(t), v);
   return store(t.name, t.index, v);
 }
 
+void Interpreter::Impl::evalForEffect(const Expr& e) {
+  if (e.kind == ExprKind::Assign) assign(static_cast<const AssignExpr&>(e), false);
+  else eval(e);
+}
+
 Value Interpreter::Impl::evalIncDec(const IncDecExpr& e) {
   const Target t = targetOf(*e.target);
+  if (!t.index) {
+    detail::VariablePtr var = lookup(t.name);
+    Value old = var->value;
+    var->value = detail::binaryOp(e.increment ? BinaryOp::Add : BinaryOp::Sub, old, Value(1)).convertTo(var->type);
+    return e.prefix ? var->value : old;
+  }
   Value old = currentValue(t);
   Value updated = detail::binaryOp(e.increment ? BinaryOp::Add : BinaryOp::Sub, old, Value(1));
   Value stored = store(t.name, t.index, updated);

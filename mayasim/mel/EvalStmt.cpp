@@ -35,7 +35,7 @@ Flow Interpreter::Impl::exec(const Stmt& s) {
   switch (s.kind) {
     case StmtKind::Expr:
       at(s.line);
-      eval(*static_cast<const ExprStmt&>(s).expr);
+      evalForEffect(*static_cast<const ExprStmt&>(s).expr);
       return Flow::Normal;
     case StmtKind::Decl:
       execDecl(static_cast<const DeclStmt&>(s));
@@ -124,7 +124,7 @@ Flow Interpreter::Impl::execFor(const ForStmt& f) {
     if (flow == Flow::Break) return Flow::Normal;
     if (flow == Flow::Return) return flow;
     at(f.line);
-    for (const ExprPtr& step : f.step) eval(*step);
+    for (const ExprPtr& step : f.step) evalForEffect(*step);
   }
 }
 

@@ -111,9 +111,9 @@ Value Interpreter::Impl::runScript(const Script& script, const std::shared_ptr<F
   Value last;
   for (const StmtPtr& s : script.statements) {
     last = Value();
-    if (s->kind == StmtKind::Expr) {
+    if (s->kind == StmtKind::Expr && s == script.statements.back()) {
       at(s->line);
-      last = eval(*static_cast<const ExprStmt&>(*s).expr);
+      last = eval(*static_cast<const ExprStmt&>(*s).expr);  // the script's value
     } else if (exec(*s) == detail::Flow::Return) {
       break;  // `return` at the global level ends the script
     }

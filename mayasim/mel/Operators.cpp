@@ -117,6 +117,7 @@ Value binaryOp(BinaryOp op, const Value& a, const Value& b) {
     case BinaryOp::GreaterEq: return Value(less(op, a, b) ? 0 : 1);
     default: break;
   }
+  if (a.isInt() && b.isInt()) return intArithmetic(op, a.asInt(), b.asInt());
   if (op == BinaryOp::Add && (a.isString() || b.isString())) {
     if (a.isArray()) illegal(op, a);
     if (b.isArray()) illegal(op, b);

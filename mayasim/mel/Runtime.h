@@ -136,7 +136,12 @@ struct Interpreter::Impl {
   };
   Target targetOf(const Expr& target);
   Value currentValue(const Target& t) const;
-  Value evalAssign(const AssignExpr& e);
+  Value evalAssign(const AssignExpr& e) { return assign(e, true); }
+  // With `wantResult` false, `$s += x` on a string appends in place and
+  // returns no copy of the text, so building a string is linear.
+  Value assign(const AssignExpr& e, bool wantResult);
+  // Evaluates an expression whose value is not used (statements, for steps).
+  void evalForEffect(const Expr& e);
   Value evalIncDec(const IncDecExpr& e);
   Value evalCall(const CallExpr& e);
   Value evalCatch(const CatchExpr& e);

@@ -1,6 +1,8 @@
 // MEL's value conversions, all in one place.
 #include "mel/Value.h"
 
+#include <algorithm>
+#include <charconv>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
@@ -48,21 +50,39 @@ const std::vector<T>* arrayOf(const std::variant<int, double, std::string, Vecto
 std::string formatFloat(double v) {
   if (v == 0.0) return "0";  // also turns -0 into 0
   char buf[64];
-  std::snprintf(buf, sizeof buf, "%.10g", v);
-  return buf;
+  if (!std::isfinite(v)) {
+    std::snprintf(buf, sizeof buf, "%.10g", v);
+    return buf;
+  }
+  // General format with a precision prints exactly as printf's %.10g.
+  const auto end = std::to_chars(buf, buf + sizeof buf, v, std::chars_format::general, 10).ptr;
+  return std::string(buf, static_cast<std::size_t>(end - buf));
 }
 
 std::string formatDouble(double v) {
   if (v == 0.0) return "0";
-  // Enough digits for the integer part, so that 20 prints as "20" and not "2e+01".
-  double magnitude = std::fabs(v);
-  int minimum = magnitude >= 1 && magnitude < 1e17 ? static_cast<int>(std::log10(magnitude)) + 1 : 1;
   char buf[64];
-  for (int precision = minimum; precision <= 17; ++precision) {
-    std::snprintf(buf, sizeof buf, "%.*g", precision, v);
-    if (std::strtod(buf, nullptr) == v) return buf;
+  if (!std::isfinite(v)) {
+    std::snprintf(buf, sizeof buf, "%.17g", v);
+    return buf;
   }
-  return buf;
+  // Enough digits for the integer part, so that 20 prints as "20" and not "2e+01"
+  // (log10 of a value just below 1e17 rounds up to 17).
+  double magnitude = std::fabs(v);
+  int minimum = magnitude >= 1 && magnitude < 1e17 ? std::min(17, static_cast<int>(std::log10(magnitude)) + 1) : 1;
+  // No text with fewer significant digits than the shortest round trip reads
+  // back as v, so the %g-style search can start there.
+  const char* shortestEnd = std::to_chars(buf, buf + sizeof buf, v, std::chars_format::scientific).ptr;
+  int digits = 0;
+  for (const char* p = buf; p < shortestEnd && *p != 'e'; ++p) digits += *p >= '0' && *p <= '9';
+  const char* end = buf;
+  for (int precision = std::max(minimum, digits); precision <= 17; ++precision) {
+    end = std::to_chars(buf, buf + sizeof buf, v, std::chars_format::general, precision).ptr;
+    double back = 0;
+    std::from_chars(buf, end, back);
+    if (back == v) break;
+  }
+  return std::string(buf, static_cast<std::size_t>(end - buf));
 }
 
 std::string formatVectorLiteral(const Vector3& v) {

@@ -36,6 +36,9 @@ class Value {
   bool isVector() const { return type() == ValueType::Vector; }
   bool isArray() const;
   bool isNoResult() const { return noResult_; }
+  // The text of a string value, to change in place; null for other types.
+  std::string* stringIf() { return std::get_if<std::string>(&data_); }
+  const std::string* stringIf() const { return std::get_if<std::string>(&data_); }
 
   // A zero value of a type: 0, 0.0, "", <<0, 0, 0>> or an empty array.
   static Value zero(ValueType t);

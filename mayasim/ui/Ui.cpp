@@ -45,6 +45,7 @@ Control& Ui::createWindow(const std::string& name) {
   }
   windows_.push_back(std::make_unique<Control>(Kind::Window, actual, nullptr));
   current_ = windows_.back().get();
+  byName_.emplace(actual, current_);
   return *current_;
 }
 
@@ -71,12 +72,26 @@ Control& Ui::createControl(Kind kind, const std::string& name, Control* parent) 
   }
   parent->children_.push_back(std::make_unique<Control>(kind, actual, parent));
   Control& made = *parent->children_.back();
+  byName_.emplace(actual, &made);
   if (isLayout(kind)) current_ = &made;
   return made;
 }
 
+void Ui::forget(const Control& control) {
+  walk(control, [this](const Control& c) {
+    auto [from, to] = byName_.equal_range(c.name());
+    for (auto it = from; it != to; ++it) {
+      if (it->second == &c) {
+        byName_.erase(it);
+        break;
+      }
+    }
+  });
+}
+
 void Ui::deleteControl(Control& control) {
   if (current_ && current_->isWithin(control)) current_ = control.parent();
+  forget(control);
   auto& siblings = control.parent() ? control.parent()->children_ : windows_;
   siblings.erase(std::remove_if(siblings.begin(), siblings.end(),
                                 [&](const auto& c) { return c.get() == &control; }),
@@ -84,22 +99,26 @@ void Ui::deleteControl(Control& control) {
 }
 
 void Ui::clear() {
+  byName_.clear();
   windows_.clear();
   current_ = nullptr;
 }
 
 std::vector<Control*> Ui::matches(std::string_view name) const {
-  std::string wanted(name);
-  if (!wanted.empty() && wanted.front() == '|') wanted.erase(0, 1);
+  std::string_view wanted = name;
+  if (!wanted.empty() && wanted.front() == '|') wanted.remove_prefix(1);
   std::vector<Control*> found;
   if (wanted.empty()) return found;
-  const bool isPath = wanted.find('|') != std::string::npos;
-  const std::string tail = "|" + wanted;
-  for (const auto& w : windows_) {
-    walk(*w, [&](const Control& c) {
-      bool hit = isPath ? (c.path() == wanted || endsWith(c.path(), tail)) : c.name() == wanted;
-      if (hit) found.push_back(const_cast<Control*>(&c));
-    });
+  // A path ends in the short name of what it names.
+  const std::size_t bar = wanted.rfind('|');
+  const bool isPath = bar != std::string_view::npos;
+  auto [from, to] = byName_.equal_range(isPath ? wanted.substr(bar + 1) : wanted);
+  for (auto it = from; it != to; ++it) {
+    if (isPath) {
+      const std::string path = it->second->path();
+      if (path != wanted && !(endsWith(path, wanted) && path[path.size() - wanted.size() - 1] == '|')) continue;
+    }
+    found.push_back(it->second);
   }
   return found;
 }
@@ -183,12 +202,7 @@ double Ui::value(std::string_view slider) const {
   return c.propFloat("value");
 }
 
-bool Ui::nameInUse(const std::string& name) const {
-  bool used = false;
-  for (const auto& w : windows_)
-    walk(*w, [&](const Control& c) { used = used || c.name() == name; });
-  return used;
-}
+bool Ui::nameInUse(const std::string& name) const { return byName_.count(name) > 0; }
 
 std::string Ui::newName(Kind kind) {
   // Generated names are kept unique across the whole UI, so that a short

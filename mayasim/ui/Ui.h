@@ -28,6 +28,7 @@
 //     current parent's window, else it is an error.
 #pragma once
 
+#include <functional>
 #include <map>
 #include <memory>
 #include <string>
@@ -115,7 +116,11 @@ class Ui {
   std::string newName(Kind kind);
   bool nameInUse(const std::string& name) const;
 
+  void forget(const Control& control);  // drops it and everything below from the index
+
   std::vector<std::unique_ptr<Control>> windows_;
+  // Every open object by its short name.
+  std::multimap<std::string, Control*, std::less<>> byName_;
   Control* current_ = nullptr;
   std::map<Kind, int> counters_;
 };

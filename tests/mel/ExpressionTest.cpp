@@ -62,6 +62,28 @@ TEST_F(ExpressionTest, AssignmentsAndIncrements) {
   EXPECT_EQ(value("int $arr[] = {5, 6}; $arr[1] *= 2; $arr[1];"), Value(12));
 }
 
+TEST_F(ExpressionTest, StringAppendKeepsValueAndConversions) {
+  // Appended in place as a statement, copied when the value is used.
+  EXPECT_EQ(value("string $s = \"a\"; $s += 1.5; $s += <<1, 2, 3>>; $s += $s; $s;"), Value("a1.51 2 3a1.51 2 3"));
+  EXPECT_EQ(value("string $t = \"x\"; string $u = ($t += \"y\"); $t += \"z\"; $u + \"|\" + $t;"),
+            Value("xy|xyz"));
+  EXPECT_EQ(value("string $w = \"q\"; $w += \"r\";"), Value("qr"));  // the script's value
+  EXPECT_EQ(value("string $e[] = {\"a\"}; $e[0] += \"b\"; $e[2] += \"c\"; stringArrayToString($e, \",\");"),
+            Value("ab,,c"));
+  EXPECT_EQ(value("string $f = \"n\"; int $i; for ($i = 0; $i < 3; $s2 = ($f += $i)) $i++; $f;"), Value("n123"));
+  EXPECT_EQ(value("int $n = 2; $n += \"3\"; $n;"), Value(23));  // joined as text, then stored as an int
+  EXPECT_FALSE(interp.run("string $g = \"x\"; $g += {1, 2};").ok);
+  EXPECT_NE(capture.text().find("Illegal operation \"+\" on data of type int[]"), std::string::npos);
+  EXPECT_FALSE(interp.run("$undeclared += \"x\";").ok);
+  EXPECT_NE(capture.text().find("\"$undeclared\" is an undeclared variable."), std::string::npos);
+}
+
+TEST_F(ExpressionTest, StringBuiltByManyAppendsInAProc) {
+  EXPECT_EQ(value("proc int build(int $n) { string $s; int $i; for ($i = 0; $i < $n; $i++) $s += \"ab\"; "
+                  "return size($s); } build(200000);"),
+            Value(400000));
+}
+
 TEST_F(ExpressionTest, CastsAndConversionFunctions) {
   EXPECT_EQ(value("(int)7.5;"), Value(7));
   EXPECT_EQ(value("(string)56.56;"), Value("56.56"));

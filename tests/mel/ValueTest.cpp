@@ -1,6 +1,16 @@
 // Conversions between MEL types, and how values print.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cmath>
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <limits>
+#include <string>
+#include <vector>
+
 #include "MelFixture.h"
 #include "mel/Value.h"
 
@@ -56,6 +66,54 @@ TEST(ValueFormat, FormatDoubleIsShortestRoundTrip) {
   EXPECT_EQ(mel::formatDouble(1500), "1500");
   for (double d : {1e-7, 123456.789, 2.0 / 3, 1e21, 99999999999.5, -0.001})
     EXPECT_EQ(std::strtod(mel::formatDouble(d).c_str(), nullptr), d);
+}
+
+namespace {
+
+// printf's shortest %g that reads back, searched digit by digit: the text
+// formatDouble and formatFloat must keep giving.
+std::string printfShortest(double v) {
+  if (v == 0.0) return "0";
+  double magnitude = std::fabs(v);
+  int minimum = magnitude >= 1 && magnitude < 1e17 ? std::min(17, static_cast<int>(std::log10(magnitude)) + 1) : 1;
+  char buf[64];
+  for (int precision = minimum; precision <= 17; ++precision) {
+    std::snprintf(buf, sizeof buf, "%.*g", precision, v);
+    if (std::strtod(buf, nullptr) == v) return buf;
+  }
+  return buf;
+}
+
+std::string printfTenDigits(double v) {
+  if (v == 0.0) return "0";
+  char buf[64];
+  std::snprintf(buf, sizeof buf, "%.10g", v);
+  return buf;
+}
+
+}  // namespace
+
+TEST(ValueFormat, NumberTextMatchesPrintfAcrossMagnitudes) {
+  // Just below 1e17 log10 rounds up to 17: the search must still print digits.
+  std::vector<double> values = {1e16, 9.999999999999998e16, 1e17, 123456789012345678.0, 1e-5, 0.0001,
+                                5e-324, 1.7976931348623157e308, 999.9999999999999, 1e15 + 0.5,
+                                std::numeric_limits<double>::infinity()};
+  for (int k = 1; k <= 255; ++k) values.push_back(k / 255.0);  // cube heights from image reds
+  std::uint64_t bits = 0x9E3779B97F4A7C15u;
+  for (int i = 0; i < 20000; ++i) {  // doubles of every exponent, from a fixed sequence
+    bits = bits * 6364136223846793005u + 1442695040888963407u;
+    double d = 0;
+    std::memcpy(&d, &bits, sizeof d);
+    if (std::isfinite(d)) values.push_back(d);
+    values.push_back(static_cast<double>(static_cast<std::int32_t>(bits >> 32)) / 1000.0);
+  }
+  for (double v : values) {
+    for (double x : {v, -v}) {
+      ASSERT_EQ(mel::formatDouble(x), printfShortest(x)) << "for " << printfShortest(x);
+      ASSERT_EQ(mel::formatFloat(x), printfTenDigits(x)) << "for " << printfShortest(x);
+    }
+  }
+  EXPECT_EQ(mel::formatDouble(std::nan("")), printfShortest(std::nan("")));
 }
 
 TEST(ValueEquality, TypeMatters) {

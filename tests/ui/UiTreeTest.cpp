@@ -111,6 +111,34 @@ TEST(UiTree, FindsByShortNamePathAndPathTail) {
   EXPECT_EQ(errorOf([&] { ui.find("go"); }), "More than one object matches name: go");
 }
 
+TEST(UiTree, LookupFollowsDeletionsClearsAndWholePathSegments) {
+  ui::Ui ui;
+  ui.createWindow("a");
+  ui.createControl(Kind::ColumnLayout, "col");
+  Control& first = ui.createControl(Kind::Button, "go");
+  ui.createWindow("b");
+  Control& col = ui.createControl(Kind::ColumnLayout, "col");
+  ui.createControl(Kind::Button, "go");
+
+  EXPECT_EQ(ui.find("ol|go"), nullptr);  // a tail matches whole names only
+  EXPECT_EQ(ui.find("a|col|"), nullptr);
+  EXPECT_EQ(ui.find("|"), nullptr);
+
+  ui.deleteControl(col);  // the other "go" is found alone again
+  ui.setCurrentParent(nullptr);
+  EXPECT_EQ(ui.find("go"), &first);
+  EXPECT_EQ(ui.find("b|col|go"), nullptr);
+
+  ui.clear();
+  EXPECT_EQ(ui.find("go"), nullptr);
+  EXPECT_EQ(ui.find("a"), nullptr);
+  ui.createWindow("a");
+  ui.createControl(Kind::ColumnLayout, "col");
+  Control& again = ui.createControl(Kind::Button, "go");
+  EXPECT_EQ(ui.find("a|col|go"), &again);
+  EXPECT_EQ(ui.find("go"), &again);
+}
+
 TEST(UiTree, GetReportsMissingAndWrongKind) {
   ui::Ui ui;
   ui.createWindow("win");
