@@ -7,6 +7,7 @@
 #include "api/ObjectAccess.h"
 #include "api/plugins/PluginCommands.h"
 #include "mel/builtins/SceneCommands.h"
+#include "render/PlayblastCommand.h"
 #include "scene/Scene.h"
 #include "ui/Ui.h"
 
@@ -24,6 +25,7 @@ Host::Host()
       ui_(std::make_unique<ui::Ui>()),
       mel_(std::make_unique<mel::Interpreter>(output_)) {
   registerSceneCommands(*mel_, *scene_);
+  render::registerPlayblastCommand(*mel_, *scene_);
   ui::registerUiCommands(*mel_, *ui_);
   registerPluginCommands(*this);
   registerComputationCommands(*this);
