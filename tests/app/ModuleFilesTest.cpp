@@ -1,11 +1,10 @@
 // .mod files: the folders a module adds to the plug-in and script paths.
 #include <gtest/gtest.h>
 
-#include <unistd.h>
-
 #include <filesystem>
 #include <fstream>
 
+#include "../TempFolder.h"
 #include "app/ModuleFiles.h"
 
 namespace {
@@ -18,17 +17,12 @@ using Dirs = std::vector<std::string>;
 
 class ModuleFiles : public ::testing::Test {
  protected:
-  void SetUp() override {
-    std::string pattern = (fs::temp_directory_path() / "zubModulesXXXXXX").string();
-    ASSERT_NE(mkdtemp(pattern.data()), nullptr);
-    dir_ = pattern;
-  }
-  void TearDown() override { fs::remove_all(dir_); }
   std::string make(const std::string& sub) {
     fs::create_directories(dir_ + "/" + sub);
     return dir_ + "/" + sub;
   }
-  std::string dir_;
+  zubtest::TempFolder folder_{"zubModules"};
+  const std::string& dir_ = folder_.path();
 };
 
 TEST_F(ModuleFiles, RootsFoldersAndVariableLines) {

@@ -3,14 +3,13 @@
 // files that cannot be opened leave the scene as it was.
 #include <gtest/gtest.h>
 
-#include <unistd.h>
-
 #include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <set>
 #include <sstream>
 
+#include "../TempFolder.h"
 #include "NodesFixture.h"
 
 namespace nodestest {
@@ -20,18 +19,7 @@ namespace fs = std::filesystem;
 
 class SceneFile : public NodesHost {
  protected:
-  void SetUp() override {
-    NodesHost::SetUp();
-    std::string pattern = (fs::temp_directory_path() / "zubSceneFileXXXXXX").string();
-    ASSERT_NE(mkdtemp(pattern.data()), nullptr);
-    dir_ = pattern;
-  }
-  void TearDown() override {
-    std::error_code ignored;
-    fs::remove_all(dir_, ignored);
-    NodesHost::TearDown();
-  }
-  std::string path(const std::string& name) const { return dir_ + "/" + name; }
+  std::string path(const std::string& name) const { return dir_ / name; }
   std::string text(const std::string& name) const {
     std::ostringstream s;
     s << std::ifstream(path(name)).rdbuf();
@@ -69,7 +57,7 @@ class SceneFile : public NodesHost {
         << takeOutput();
   }
 
-  std::string dir_;
+  zubtest::TempFolder dir_{"zubSceneFile"};
 };
 
 TEST_F(SceneFile, SavedSceneOpensAsTheSameSceneAndStillEvaluates) {

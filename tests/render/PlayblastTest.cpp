@@ -3,14 +3,13 @@
 // names, and the requests refused without writing anything.
 #include <gtest/gtest.h>
 
-#include <unistd.h>
-
 #include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <string>
 
 #include "../api/HostFixture.h"
+#include "../TempFolder.h"
 #include "PictureFile.h"
 
 namespace rendertest {
@@ -48,18 +47,7 @@ Extent extentOf(const PictureFile& p) {
 
 class Playblast : public HostTest {
  protected:
-  void SetUp() override {
-    HostTest::SetUp();
-    std::string pattern = (fs::temp_directory_path() / "zubPlayblastXXXXXX").string();
-    ASSERT_NE(mkdtemp(pattern.data()), nullptr);
-    dir_ = pattern;
-  }
-  void TearDown() override {
-    std::error_code ignored;
-    fs::remove_all(dir_, ignored);
-    HostTest::TearDown();
-  }
-  std::string path(const std::string& name) const { return dir_ + "/" + name; }
+  std::string path(const std::string& name) const { return dir_ / name; }
 
   // Renders through `camera` at w x h and reads the picture back.
   PictureFile shoot(const std::string& camera, int w = 160, int h = 120) {
@@ -71,12 +59,12 @@ class Playblast : public HostTest {
   bool fails(const std::string& flags) { return !host().execute("playblast " + flags, false, true); }
   std::vector<std::string> files() const {
     std::vector<std::string> out;
-    for (const auto& entry : fs::directory_iterator(dir_)) out.push_back(entry.path().filename().string());
+    for (const auto& entry : fs::directory_iterator(dir_.path())) out.push_back(entry.path().filename().string());
     std::sort(out.begin(), out.end());
     return out;
   }
 
-  std::string dir_;
+  zubtest::TempFolder dir_{"zubPlayblast"};
 };
 
 TEST_F(Playblast, EmptySceneIsBackgroundOnlyAndTheGridIsAnOrnament) {
