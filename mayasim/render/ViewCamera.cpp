@@ -7,7 +7,6 @@ namespace render {
 
 namespace {
 
-constexpr double kPi = 3.14159265358979323846;
 // Maya's default persp camera: 35 mm lens, 36 mm wide film gate, placed at
 // (28, 21, 28) and looking at the origin; the orthographic ones are 30 wide.
 constexpr double kPerspHorizontalFov = 2 * 0.47513146390886934;  // 2 atan(18 / 35)
