@@ -3,7 +3,6 @@
 #include <cstdio>
 #include <fstream>
 #include <memory>
-#include <regex>
 #include <sstream>
 
 #include "mel/CommandArgs.h"
@@ -54,10 +53,23 @@ void writeWhole(const std::string& path, const std::string& text) {
 // Loads every plug-in the file requires before the scene is touched, so a
 // missing one leaves the scene as it was.
 void loadRequired(mel::Interpreter& interp, const std::string& text, const std::string& path) {
-  static const std::regex kRequires(R"re(^\s*requires\s+(?:-\w+\s+"[^"]*"\s+)*"([^"]+)"\s+"[^"]*"\s*;)re",
-                                    std::regex::multiline);
-  for (auto it = std::sregex_iterator(text.begin(), text.end(), kRequires); it != std::sregex_iterator(); ++it) {
-    const std::string plugin = (*it)[1];
+  std::istringstream lines(text);
+  std::string line;
+  while (std::getline(lines, line)) {
+    // requires [-flag "value"]... "plugin" "version";  (requires maya "..." names no plug-in)
+    std::istringstream words(line);
+    std::string word;
+    if (!(words >> word) || word != "requires") continue;
+    std::string plugin;
+    while (words >> word) {
+      if (word[0] == '-') {
+        words >> word;  // the flag's value
+        continue;
+      }
+      if (word.size() >= 2 && word.front() == '"') plugin = word.substr(1, word.find('"', 1) - 1);
+      break;
+    }
+    if (plugin.empty()) continue;
     try {
       interp.call("loadPlugin", {mel::Value("-qt"), mel::Value(plugin)});
     } catch (const mel::Error& e) {
