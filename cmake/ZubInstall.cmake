@@ -8,5 +8,6 @@ if(TARGET zubNodes)
   install(TARGETS zubNodes LIBRARY DESTINATION plug-ins RUNTIME DESTINATION plug-ins)
 endif()
 install(DIRECTORY ${CMAKE_SOURCE_DIR}/scripts/ DESTINATION scripts FILES_MATCHING PATTERN "*.mel")
-file(WRITE ${CMAKE_BINARY_DIR}/zubBase.mod "+ zubBase ${PROJECT_VERSION} .\n")
+file(WRITE ${CMAKE_BINARY_DIR}/zubBase.mod
+  "+ zubBase ${PROJECT_VERSION} .\nMAYA_PLUG_IN_PATH+:=plug-ins\nMAYA_SCRIPT_PATH+:=scripts\n")
 install(FILES ${CMAKE_BINARY_DIR}/zubBase.mod DESTINATION .)

@@ -8,7 +8,9 @@
 #include "api/ComputationInterrupt.h"
 #include "api/ObjectAccess.h"
 #include "api/plugins/PluginCommands.h"
+#include "files/FileCommands.h"
 #include "mel/builtins/SceneCommands.h"
+#include "render/PlayblastCommand.h"
 #include "scene/Scene.h"
 #include "ui/Ui.h"
 
@@ -26,6 +28,16 @@ Host::Host()
       ui_(std::make_unique<ui::Ui>()),
       mel_(std::make_unique<mel::Interpreter>(output_)) {
   registerSceneCommands(*mel_, *scene_);
+  render::registerPlayblastCommand(*mel_, *scene_);
+  files::registerFileCommands(*mel_, *scene_, [this](const std::string& type) {
+    std::optional<std::pair<std::string, std::string>> found;
+    for (const PluginRecord& p : plugins_) {
+      for (const PluginNodeType& t : p.nodeTypes) {
+        if (p.loaded && t.name == type) found = std::make_pair(p.name, p.version);
+      }
+    }
+    return found;
+  });
   ui::registerUiCommands(*mel_, *ui_);
   registerPluginCommands(*this);
   registerComputationCommands(*this);

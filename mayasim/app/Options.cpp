@@ -16,7 +16,8 @@ constexpr char kDescription[] =
     "given, then optionally fires idle events (--idle) or reads MEL from standard input\n"
     "(--interactive). Exit status: 0 when everything ran, 1 after a MEL error (the first\n"
     "failing command or script ends the run), 2 for a bad command line, 130 after Ctrl-C.\n"
-    "MAYA_PLUG_IN_PATH and MAYA_SCRIPT_PATH are colon-separated search paths.";
+    "MAYA_PLUG_IN_PATH and MAYA_SCRIPT_PATH are colon-separated search paths; the modules\n"
+    "(.mod files) in the folders of MAYA_MODULE_PATH add their plug-ins/ and scripts/ folders.";
 
 }  // namespace
 

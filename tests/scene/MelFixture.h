@@ -1,10 +1,11 @@
-// A MEL interpreter with the scene commands over a fresh scene.
+// A MEL interpreter with the scene and file commands over a fresh scene.
 #pragma once
 
 #include <gtest/gtest.h>
 
 #include <string>
 
+#include "files/FileCommands.h"
 #include "mel/Interpreter.h"
 #include "mel/Output.h"
 #include "mel/builtins/SceneCommands.h"
@@ -12,7 +13,12 @@
 
 class MelScene : public ::testing::Test {
  protected:
-  MelScene() { registerSceneCommands(interp, scene); }
+  MelScene() {
+    registerSceneCommands(interp, scene);
+    files::registerFileCommands(interp, scene, [](const std::string&) {
+      return std::optional<std::pair<std::string, std::string>>();
+    });
+  }
 
   mel::Value eval(const std::string& source) { return interp.evaluate(source); }
   double num(const std::string& source) { return eval(source).asFloat(); }

@@ -122,7 +122,7 @@ TEST_F(MelScene, FileNewEmptiesTheScene) {
   EXPECT_EQ(scene.nodeCount(), 0u);
   EXPECT_TRUE(strings("ls -sl").empty());
   EXPECT_EQ(strings("polyCube"), (Strings{"pCube1", "polyCube1"}));
-  EXPECT_MEL_ERROR("file -o \"scene.ma\"", "not supported");
+  EXPECT_MEL_ERROR("file -o \"no/such/scene.ma\"", "cannot read");
 }
 
 }  // namespace

@@ -13,6 +13,5 @@ void registerAttributeCommands(mel::Interpreter& interp, scene::Scene& scene);  
 void registerConnectionCommands(mel::Interpreter& interp, scene::Scene& scene);  // connectAttr, disconnectAttr, isConnected, listConnections
 void registerModelingCommands(mel::Interpreter& interp, scene::Scene& scene);    // polyCube, move, xform
 void registerUndoCommands(mel::Interpreter& interp, scene::Scene& scene);        // undo, redo, flushUndo, undoInfo
-void registerFileCommand(mel::Interpreter& interp, scene::Scene& scene);         // file
 
 }  // namespace builtins

@@ -70,7 +70,12 @@ std::vector<scene::NodeId> matchNodes(const scene::Scene& scene, const std::stri
 scene::Plug findPlug(const scene::Scene& scene, const std::string& text) {
   scene::Plug p;
   try {
-    p = scene.resolvePlug(text);
+    // ".tx": an attribute of the first selected node, as Maya files write them.
+    if (!text.empty() && text[0] == '.' && !scene.selection().empty()) {
+      p = scene.resolvePlug(scene.partialPath(scene.selection().front()) + text);
+    } else {
+      p = scene.resolvePlug(text);
+    }
   } catch (const scene::Error& e) {
     throw mel::Error(e.what());
   }

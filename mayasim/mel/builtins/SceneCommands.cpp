@@ -10,5 +10,4 @@ void registerSceneCommands(mel::Interpreter& interp, scene::Scene& scene) {
   builtins::registerConnectionCommands(interp, scene);
   builtins::registerModelingCommands(interp, scene);
   builtins::registerUndoCommands(interp, scene);
-  builtins::registerFileCommand(interp, scene);
 }

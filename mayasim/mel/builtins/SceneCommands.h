@@ -1,7 +1,7 @@
 // The scene's MEL commands: select, ls, objExists, nodeType, createNode,
 // delete, rename, parent, listRelatives, setAttr, getAttr, connectAttr,
 // disconnectAttr, isConnected, listConnections, polyCube, move, xform,
-// undo, redo, flushUndo, undoInfo, file.
+// undo, redo, flushUndo, undoInfo.
 //
 // Each undoable command is one undo step (its own chunk). Failures throw
 // mel::Error in Maya's words and leave the scene as it was. Undo/redo print
