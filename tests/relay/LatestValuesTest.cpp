@@ -51,9 +51,15 @@ TEST(LatestValues, FastChangesAreMergedAtTheRateAndTheLastOneArrives) {
   }
   EXPECT_EQ(sent, 10);
   EXPECT_EQ(last, "1000");
+  EXPECT_EQ(values.dueIn(t0 + 1010ms), std::nullopt);
   values.set(0, "final");
+  EXPECT_EQ(values.dueIn(t0 + 1050ms), 50ms);
   EXPECT_EQ(values.take(t0 + 1050ms), std::nullopt);  // held back...
-  EXPECT_EQ(values.take(t0 + 1100ms), "final");      // ...not lost
+  EXPECT_EQ(values.dueIn(t0 + 1100ms), 0ms);
+  EXPECT_EQ(values.take(t0 + 1100ms), "final");  // ...not lost
+  EXPECT_EQ(values.dueIn(t0 + 5s), std::nullopt);
+  values.set(0, "later");
+  EXPECT_EQ(values.dueIn(t0 + 5s), 0ms);
 }
 
 TEST(LatestValues, BadSizesAndRatesAreRefused) {

@@ -27,6 +27,12 @@ std::optional<std::string> LatestValues::take(Clock::time_point now) {
   return text();
 }
 
+std::optional<LatestValues::Clock::duration> LatestValues::dueIn(Clock::time_point now) const {
+  if (!changed_) return std::nullopt;
+  if (!lastSent_ || now - *lastSent_ >= interval_) return Clock::duration::zero();
+  return *lastSent_ + interval_ - now;
+}
+
 std::string LatestValues::text() const {
   std::string text;
   for (std::size_t i = 0; i < values_.size(); ++i) {

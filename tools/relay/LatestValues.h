@@ -31,6 +31,10 @@ class LatestValues {
   // The text to send at `now`, if one is due; it then counts as sent.
   std::optional<std::string> take(Clock::time_point now);
 
+  // How long after `now` a text falls due (zero: due now); nullopt when
+  // nothing has changed since the last one.
+  std::optional<Clock::duration> dueIn(Clock::time_point now) const;
+
   // The whole text as it stands.
   std::string text() const;
 

@@ -6,7 +6,7 @@
 #include <ip/UdpSocket.h>
 
 #include <algorithm>
-#include <cmath>
+#include <chrono>
 #include <csignal>
 #include <stdexcept>
 #include <string>
@@ -15,25 +15,56 @@ namespace zubrelay {
 
 namespace {
 
+// With nothing held back the loop still wakes this often, so a stop request
+// that arrives just as a run starts is seen soon.
+constexpr int kIdleWakeMs = 250;
+
+volatile std::sig_atomic_t stopRequested = 0;
 SocketReceiveMultiplexer* interruptible = nullptr;
 
-extern "C" void breakOnSignal(int) {
+extern "C" void stopOnSignal(int) {
+  stopRequested = 1;
   // Writes one byte to the loop's wake-up pipe: safe in a signal handler.
   if (interruptible != nullptr) interruptible->AsynchronousBreak();
 }
 
+// oscpack's timers are fixed for one Run(), so the loop runs the multiplexer
+// once per wait: until the held-back text falls due, or kIdleWakeMs when
+// nothing is held back. An idle relay thus wakes four times a second, not at
+// the send rate.
 class Loop : public PacketListener, public TimerListener {
  public:
-  Loop(RouteInput& input, LatestValues& values, zubosc::Sender& sender, bool verbose, std::ostream& out,
-       std::ostream& log)
-      : input_(input), values_(values), sender_(sender), verbose_(verbose), out_(out), log_(log) {}
+  Loop(SocketReceiveMultiplexer& mux, RouteInput& input, LatestValues& values, zubosc::Sender& sender, bool verbose,
+       std::ostream& out, std::ostream& log)
+      : mux_(mux), input_(input), values_(values), sender_(sender), verbose_(verbose), out_(out), log_(log) {}
+
+  // One run of the multiplexer; false once a stop was requested.
+  bool runOnce() {
+    if (stopRequested) return false;
+    const auto due = values_.dueIn(LatestValues::Clock::now());
+    waitingForDue_ = due.has_value();
+    int delayMs = kIdleWakeMs;
+    if (due) {
+      const auto ms = std::chrono::ceil<std::chrono::milliseconds>(*due).count();
+      delayMs = static_cast<int>(std::max<long long>(1, std::min<long long>(ms, kIdleWakeMs)));
+    }
+    mux_.AttachPeriodicTimerListener(delayMs, delayMs, this);
+    mux_.Run();
+    mux_.DetachPeriodicTimerListener(this);
+    return !stopRequested;
+  }
 
   void ProcessPacket(const char* data, int size, const IpEndpointName&) override {
     input_.datagram(data, static_cast<std::size_t>(size));
     forwardDue();
+    // A value is held back now: plan a wait for it.
+    if (!waitingForDue_ && values_.dueIn(LatestValues::Clock::now())) mux_.Break();
   }
 
-  void TimerExpired() override { forwardDue(); }
+  void TimerExpired() override {
+    forwardDue();
+    mux_.Break();
+  }
 
  private:
   void forwardDue() {
@@ -51,33 +82,36 @@ class Loop : public PacketListener, public TimerListener {
     if (verbose_) out_ << "/zubbase \"" << *text << "\"\n" << std::flush;
   }
 
+  SocketReceiveMultiplexer& mux_;
   RouteInput& input_;
   LatestValues& values_;
   zubosc::Sender& sender_;
   bool verbose_;
   std::ostream& out_;
   std::ostream& log_;
+  bool waitingForDue_ = false;
   bool failing_ = false;
 };
 
 // Installs the handlers for the loop's lifetime.
-class SignalBreak {
+class SignalStop {
  public:
-  explicit SignalBreak(SocketReceiveMultiplexer& mux) {
+  explicit SignalStop(SocketReceiveMultiplexer& mux) {
+    stopRequested = 0;
     interruptible = &mux;
     struct sigaction action {};
-    action.sa_handler = breakOnSignal;
+    action.sa_handler = stopOnSignal;
     sigemptyset(&action.sa_mask);
     sigaction(SIGINT, &action, &oldInt_);
     sigaction(SIGTERM, &action, &oldTerm_);
   }
-  ~SignalBreak() {
+  ~SignalStop() {
     sigaction(SIGINT, &oldInt_, nullptr);
     sigaction(SIGTERM, &oldTerm_, nullptr);
     interruptible = nullptr;
   }
-  SignalBreak(const SignalBreak&) = delete;
-  SignalBreak& operator=(const SignalBreak&) = delete;
+  SignalStop(const SignalStop&) = delete;
+  SignalStop& operator=(const SignalStop&) = delete;
 
  private:
   struct sigaction oldInt_ {};
@@ -86,22 +120,18 @@ class SignalBreak {
 
 }  // namespace
 
-void runRelay(int listenPort, double rateHz, RouteInput& input, LatestValues& values, zubosc::Sender& sender,
-              bool verbose, std::ostream& out, std::ostream& log) {
+void runRelay(int listenPort, RouteInput& input, LatestValues& values, zubosc::Sender& sender, bool verbose,
+              std::ostream& out, std::ostream& log) {
   UdpReceiveSocket socket(IpEndpointName(IpEndpointName::ANY_ADDRESS, listenPort));
   out << "zubOscRelay: listening on UDP port " << listenPort << "\n" << std::flush;
-  Loop loop(input, values, sender, verbose, out, log);
   SocketReceiveMultiplexer mux;
+  Loop loop(mux, input, values, sender, verbose, out, log);
   mux.AttachSocketListener(&socket, &loop);
-  // Twice a send interval: a held-back value waits at most half an interval
-  // longer than the rate demands.
-  const int periodMs = std::max(1, static_cast<int>(std::lround(500.0 / rateHz)));
-  mux.AttachPeriodicTimerListener(periodMs, &loop);
   {
-    SignalBreak signals(mux);
-    mux.Run();
+    SignalStop signals(mux);
+    while (loop.runOnce()) {
+    }
   }
-  mux.DetachPeriodicTimerListener(&loop);
   mux.DetachSocketListener(&socket, &loop);
 }
 

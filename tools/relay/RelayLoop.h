@@ -16,7 +16,7 @@ namespace zubrelay {
 // Throws std::runtime_error when the port cannot be bound. With `verbose`,
 // every text sent is printed to `out`; send failures (nobody listening yet)
 // go to `log`, once until a send works again.
-void runRelay(int listenPort, double rateHz, RouteInput& input, LatestValues& values, zubosc::Sender& sender,
+void runRelay(int listenPort, RouteInput& input, LatestValues& values, zubosc::Sender& sender,
               bool verbose, std::ostream& out, std::ostream& log);
 
 }  // namespace zubrelay

@@ -98,7 +98,7 @@ int main(int argc, char** argv) {
       std::cout << "sending to " << target.host << ":" << target.port << ", at most " << rate << " messages/s\n";
     }
     zubrelay::RouteInput input(std::move(routes), values, std::cerr);
-    zubrelay::runRelay(listenPort, rate, input, values, sender, verbose, std::cout, std::cerr);
+    zubrelay::runRelay(listenPort, input, values, sender, verbose, std::cout, std::cerr);
   } catch (const std::exception& e) {
     std::string what = e.what();
     while (!what.empty() && what.back() == '\n') what.pop_back();
