@@ -130,6 +130,13 @@ class RealSenders : public ::testing::Test {
     }
     return relayOutput_;
   }
+  // What "10 20 30" does with token 1 mapped to translateY times 0.5.
+  void expectTextArrived() {
+    EXPECT_EQ(field("tfOscMessage", "10 20 30"), "10 20 30");
+    EXPECT_EQ(field("tfOscTokensNumber", "3"), "3");
+    EXPECT_EQ(attribute("pCube1.translateY", "10"), "10");
+  }
+
   std::string relayLog() { return relaytest::fileText(dir_ + "relay.log"); }
 
   // Runs a sender to its end; its output goes to a log shown on failure.
@@ -184,9 +191,7 @@ TEST_F(RealSenders, SuperColliderTextDrivesThePlugin) {
   SKIP_WITHOUT(sclang_);
   startHost(kTextMapping);
   runSclang("zubbaseText.scd", hostPort_);
-  EXPECT_EQ(field("tfOscMessage", "10 20 30"), "10 20 30");
-  EXPECT_EQ(field("tfOscTokensNumber", "3"), "3");
-  EXPECT_EQ(attribute("pCube1.translateY", "10"), "10");
+  expectTextArrived();
 }
 
 TEST_F(RealSenders, SuperColliderNumbersDriveThePluginThroughTheRelay) {
@@ -205,8 +210,7 @@ TEST_F(RealSenders, PureDataTextDrivesThePlugin) {
   SKIP_WITHOUT(pd_);
   startHost(kTextMapping);
   runPd("zubbaseText.pd", hostPort_);
-  EXPECT_EQ(field("tfOscMessage", "10 20 30"), "10 20 30");
-  EXPECT_EQ(attribute("pCube1.translateY", "10"), "10");
+  expectTextArrived();
 }
 
 TEST_F(RealSenders, PureDataFaderDrivesThePluginThroughTheRelay) {
