@@ -139,6 +139,16 @@ std::string streamText(const std::string& pattern, long index) {
   return text;
 }
 
+int pluginPort() {
+  const char* text = std::getenv("ZUBBASE_OSC_PORT");
+  if (text == nullptr || *text == '\0') return 57110;
+  try {
+    return static_cast<int>(parseInteger(text, 1, 65535));
+  } catch (const std::invalid_argument&) {
+    throw std::invalid_argument(std::string("ZUBBASE_OSC_PORT \"") + text + "\" is not a port from 1 to 65535");
+  }
+}
+
 struct Sender::Socket {
   UdpTransmitSocket socket;
   explicit Socket(const IpEndpointName& to) : socket(to) {}
@@ -147,6 +157,8 @@ struct Sender::Socket {
 Sender::Sender(const std::string& host, int port) {
   if (port < 1 || port > 65535) throw std::invalid_argument("port " + std::to_string(port) + " is out of range");
   const unsigned long address = GetHostByName(host.c_str());
+  // oscpack gives 0 for a host it cannot resolve.
+  if (address == 0 && host != "0.0.0.0") throw std::invalid_argument("unknown host \"" + host + "\"");
   socket_ = std::make_unique<Socket>(IpEndpointName(address, port));
 }
 

@@ -32,9 +32,14 @@ std::string bytesFromHex(const std::string& hex);
 // index / 10 (radians), printed with up to six decimals.
 std::string streamText(const std::string& pattern, long index);
 
+// The plug-in's UDP port: ZUBBASE_OSC_PORT when set, else 57110. Throws
+// std::invalid_argument when the variable holds no port from 1 to 65535.
+int pluginPort();
+
 // A UDP socket that sends datagrams to one IPv4 host and port.
 class Sender {
  public:
+  // Throws std::invalid_argument for a bad port or a host that does not resolve.
   Sender(const std::string& host, int port);
   ~Sender();
   Sender(const Sender&) = delete;

@@ -10,7 +10,6 @@
 #include <CLI/CLI.hpp>
 
 #include <chrono>
-#include <cstdlib>
 #include <exception>
 #include <iostream>
 #include <string>
@@ -21,12 +20,6 @@
 #include "OscPackets.h"
 
 namespace {
-
-int defaultPort() {
-  const char* text = std::getenv("ZUBBASE_OSC_PORT");
-  if (text == nullptr || *text == '\0') return 57110;
-  return std::atoi(text);
-}
 
 std::vector<std::pair<std::string, std::string>> pairsOf(const std::vector<std::string>& items) {
   if (items.size() % 2 != 0) throw std::invalid_argument("bundle takes pairs of address and text");
@@ -41,7 +34,13 @@ int main(int argc, char** argv) {
   CLI::App app{"Sends OSC datagrams over UDP (zubBase)."};
   app.require_subcommand(1);
   std::string host = "127.0.0.1";
-  int port = defaultPort();
+  int port = 0;
+  try {
+    port = zubosc::pluginPort();
+  } catch (const std::invalid_argument& e) {
+    std::cerr << "zubOscSend: " << e.what() << "\n";
+    return 1;
+  }
   app.add_option("--host", host, "IPv4 host to send to")->capture_default_str();
   app.add_option("-p,--port", port, "UDP port (default: ZUBBASE_OSC_PORT, else 57110)")
       ->capture_default_str()
