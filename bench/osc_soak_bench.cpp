@@ -23,7 +23,7 @@
 #include <vector>
 
 #include "OscPackets.h"
-#include "api/Host.h"
+#include "host/Host.h"
 #include "mel/Output.h"
 
 namespace {

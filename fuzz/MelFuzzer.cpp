@@ -7,6 +7,7 @@
 
 #include "mel/Interpreter.h"
 #include "mel/Output.h"
+#include "mel/lib/StandardLibrary.h"
 
 namespace {
 
@@ -23,6 +24,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   if (size > 16384) return -1;
   NullOutput quiet;
   mel::Interpreter interp(quiet);
+  mel::openStandardLibrary(interp);
   interp.setStepBudget(kStepBudget);
   interp.setScriptPath({});
   for (const char* command : {"source", "putenv", "system"}) interp.unregisterCommand(command);

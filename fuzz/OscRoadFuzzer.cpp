@@ -8,7 +8,7 @@
 #include <string>
 #include <string_view>
 
-#include "api/Host.h"
+#include "host/Host.h"
 #include "mel/Output.h"
 #include "plugin/PluginState.h"
 

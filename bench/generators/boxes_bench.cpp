@@ -26,7 +26,7 @@
 #include <string>
 #include <vector>
 
-#include "api/Host.h"
+#include "host/Host.h"
 #include "mel/Output.h"
 
 namespace {

@@ -23,7 +23,7 @@
 #include <string>
 #include <vector>
 
-#include "api/Host.h"
+#include "host/Host.h"
 #include "mel/Output.h"
 
 extern char** environ;

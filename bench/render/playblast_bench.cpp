@@ -7,7 +7,7 @@
 #include <cstdio>
 #include <string>
 
-#include "api/Host.h"
+#include "host/Host.h"
 #include "mel/Output.h"
 #include "render/GlRender.h"
 #include "render/PngFile.h"

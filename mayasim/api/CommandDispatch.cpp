@@ -10,8 +10,9 @@
 #include <algorithm>
 #include <memory>
 
-#include "api/Host.h"
+#include "api/CommandDispatch.h"
 #include "api/ObjectAccess.h"
+#include "host/Host.h"
 #include "scene/Scene.h"
 
 namespace mayasim {
@@ -20,7 +21,7 @@ namespace {
 // What the command objects of one registered command share.
 struct CommandRecord {
   std::string name;
-  CreatorFunction creator = nullptr;
+  MCreatorFunction creator = nullptr;
   MSyntax syntax;
   std::shared_ptr<std::size_t> liveObjects;  // the plug-in's count of kept objects
 };
@@ -97,32 +98,19 @@ mel::Value runCommand(Host& host, const std::shared_ptr<CommandRecord>& record,
 
 }  // namespace
 
-bool Host::registerCommand(int plugin, const std::string& name, CreatorFunction creator,
-                           CreateSyntaxFunction syntaxFn) {
-  PluginRecord* owner = this->plugin(plugin);
-  if (!creator || name.empty() || mel_->hasCommand(name)) return false;
+bool registerPluginCommand(int plugin, const std::string& name, MCreatorFunction creator,
+                           MCreateSyntaxFunction syntaxFn) {
+  Host& h = host();
+  PluginRecord* owner = h.plugin(plugin);
+  if (!creator || name.empty() || h.mel().hasCommand(name)) return false;
   auto record = std::make_shared<CommandRecord>();
   record->name = name;
   record->creator = creator;
   if (syntaxFn) record->syntax = syntaxFn();
   record->liveObjects = owner ? owner->liveCommandObjects : std::make_shared<std::size_t>(0);
-  Host* self = this;
-  bool ok = mel_->registerCommand(name, [self, record](mel::Interpreter&, const mel::Args& args) {
-    return runCommand(*self, record, args);
+  return h.addPluginCommand(plugin, name, [&h, record](mel::Interpreter&, const mel::Args& args) {
+    return runCommand(h, record, args);
   });
-  if (ok && owner) owner->commands.push_back(name);
-  return ok;
-}
-
-bool Host::deregisterCommand(int plugin, const std::string& name) {
-  PluginRecord* owner = this->plugin(plugin);
-  if (owner) {
-    auto& cmds = owner->commands;
-    auto it = std::find(cmds.begin(), cmds.end(), name);
-    if (it == cmds.end()) return false;  // not this plug-in's command
-    cmds.erase(it);
-  }
-  return mel_->unregisterCommand(name);
 }
 
 }  // namespace mayasim

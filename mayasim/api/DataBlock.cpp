@@ -22,7 +22,7 @@
 #include <utility>
 #include <vector>
 
-#include "api/Host.h"
+#include "host/Host.h"
 #include "api/ObjectAccess.h"
 #include "api/PluginNodeTypes.h"
 #include "scene/Scene.h"

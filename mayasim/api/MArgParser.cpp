@@ -13,7 +13,7 @@
 #include <optional>
 
 #include "api/ArgValues.h"
-#include "api/Host.h"
+#include "host/Host.h"
 #include "api/ObjectAccess.h"
 
 using mayasim::ObjectAccess;

@@ -3,63 +3,9 @@
 #include <maya/MString.h>
 
 #include <algorithm>
-#include <atomic>
 #include <string>
 
-#include "api/ComputationInterrupt.h"
-#include "api/Host.h"
-
-namespace {
-
-// Set from a signal handler, so plain lock-free atomics only.
-static_assert(std::atomic<bool>::is_always_lock_free);
-static_assert(std::atomic<int>::is_always_lock_free);
-std::atomic<int> gDepth{0};  // nesting of running computations
-std::atomic<bool> gSignalled{false};
-
-// Main thread only.
-struct Schedule {
-  bool armed = false;
-  long firstPoll = 0;    // in totalPolls' count; the first poll that reports
-  long reportCount = 0;  // 0: every poll from firstPoll on
-};
-Schedule gSchedule;
-long gTotalPolls = 0;        // every counted poll, ever
-long gComputationPolls = 0;  // polls of the running or last computation
-
-bool scheduleReports(long poll) {
-  if (!gSchedule.armed || poll < gSchedule.firstPoll) return false;
-  return gSchedule.reportCount <= 0 || poll < gSchedule.firstPoll + gSchedule.reportCount;
-}
-
-}  // namespace
-
-namespace mayasim {
-
-bool interruptComputation() noexcept {
-  if (gDepth.load() <= 0) return false;
-  return !gSignalled.exchange(true);
-}
-
-bool computationRunning() noexcept { return gDepth.load() > 0; }
-
-void scheduleInterrupt(long afterPolls, long reportCount) {
-  gSchedule.armed = true;
-  gSchedule.firstPoll = gTotalPolls + std::max(afterPolls, 1L);
-  gSchedule.reportCount = std::max(reportCount, 0L);
-}
-
-void clearInterrupts() {
-  gSchedule = Schedule{};
-  gSignalled = false;
-  host().clearInterrupt();
-}
-
-bool interruptPending() { return gSchedule.armed && gTotalPolls < gSchedule.firstPoll; }
-
-long computationPolls() { return gComputationPolls; }
-
-}  // namespace mayasim
+#include "host/ComputationInterrupt.h"
 
 struct MComputation::Impl {
   bool running = false;
@@ -82,23 +28,18 @@ void MComputation::beginComputation(bool, bool, bool) {
   if (impl_->running) return;
   impl_->running = true;
   impl_->progress = impl_->minValue;
-  if (gDepth.fetch_add(1) == 0) gComputationPolls = 0;
+  mayasim::computationStarted();
 }
 
 bool MComputation::isInterruptRequested() {
   if (!impl_->running) return false;
-  ++gComputationPolls;
-  const long poll = ++gTotalPolls;
-  return scheduleReports(poll) || gSignalled.load() || mayasim::host().interruptRequested();
+  return mayasim::pollInterrupt();
 }
 
 void MComputation::endComputation() {
   if (!impl_->running) return;
   impl_->running = false;
-  if (gDepth.fetch_sub(1) != 1) return;  // an outer computation still runs
-  if (gSchedule.armed && gTotalPolls >= gSchedule.firstPoll) gSchedule = Schedule{};
-  gSignalled = false;
-  mayasim::host().clearInterrupt();
+  mayasim::computationEnded();
 }
 
 MStatus MComputation::setProgressRange(const int minValue, const int maxValue) {

@@ -9,8 +9,8 @@
 #include <optional>
 #include <vector>
 
-#include "api/Host.h"
-#include "api/NodeCapture.h"
+#include "host/Host.h"
+#include "scene/NodeCapture.h"
 #include "api/ObjectAccess.h"
 #include "scene/Scene.h"
 

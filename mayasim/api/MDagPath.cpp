@@ -4,7 +4,7 @@
 #include <maya/MStatus.h>
 #include <maya/MString.h>
 
-#include "api/Host.h"
+#include "host/Host.h"
 #include "api/ObjectAccess.h"
 #include "scene/Scene.h"
 

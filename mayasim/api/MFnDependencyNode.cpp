@@ -6,7 +6,7 @@
 #include <maya/MStatus.h>
 #include <maya/MString.h>
 
-#include "api/Host.h"
+#include "host/Host.h"
 #include "api/ObjectAccess.h"
 #include "api/PluginNodeTypes.h"
 #include "scene/Scene.h"

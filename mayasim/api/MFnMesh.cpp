@@ -5,7 +5,7 @@
 #include <maya/MObject.h>
 #include <maya/MStatus.h>
 
-#include "api/Host.h"
+#include "host/Host.h"
 #include "api/ObjectAccess.h"
 #include "scene/Scene.h"
 

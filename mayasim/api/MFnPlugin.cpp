@@ -8,7 +8,8 @@
 #include <maya/MStatus.h>
 #include <maya/MString.h>
 
-#include "api/Host.h"
+#include "host/Host.h"
+#include "api/CommandDispatch.h"
 #include "api/ObjectAccess.h"
 #include "scene/Scene.h"
 
@@ -75,7 +76,7 @@ MStatus MFnPlugin::registerCommand(const MString& commandName, MCreatorFunction 
                                    MCreateSyntaxFunction createSyntaxFunction) {
   int index = ObjectAccess::pluginIndex(ObjectAccess::fnObject(*this));
   if (index < 0) return MS::kFailure;
-  return host().registerCommand(index, str(commandName), creatorFunction, createSyntaxFunction)
+  return mayasim::registerPluginCommand(index, str(commandName), creatorFunction, createSyntaxFunction)
              ? MS::kSuccess
              : MS::kFailure;
 }
@@ -83,11 +84,12 @@ MStatus MFnPlugin::registerCommand(const MString& commandName, MCreatorFunction 
 MStatus MFnPlugin::deregisterCommand(const MString& commandName) {
   int index = ObjectAccess::pluginIndex(ObjectAccess::fnObject(*this));
   if (index < 0) return MS::kFailure;
-  return host().deregisterCommand(index, str(commandName)) ? MS::kSuccess : MS::kFailure;
+  return host().removePluginCommand(index, str(commandName)) ? MS::kSuccess : MS::kFailure;
 }
 
 MObject MFnPlugin::findPlugin(const MString& pluginName) {
-  return host().pluginObject(host().findPlugin(str(pluginName)));
+  const int index = host().findPlugin(str(pluginName));
+  return index >= 0 ? ObjectAccess::makePlugin(index) : MObject();
 }
 
 bool MFnPlugin::isNodeRegistered(const MString& typeName) {

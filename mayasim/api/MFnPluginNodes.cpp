@@ -16,7 +16,7 @@
 #include <memory>
 #include <string>
 
-#include "api/Host.h"
+#include "host/Host.h"
 #include "api/ObjectAccess.h"
 #include "api/PluginNodeTypes.h"
 #include "scene/Error.h"

@@ -8,7 +8,7 @@
 #include <maya/MTypes.h>
 #include <maya/MVector.h>
 
-#include "api/Host.h"
+#include "host/Host.h"
 #include "api/ObjectAccess.h"
 #include "scene/Scene.h"
 

@@ -9,7 +9,7 @@
 
 #include <algorithm>
 
-#include "api/Host.h"
+#include "host/Host.h"
 #include "api/ObjectAccess.h"
 #include "scene/Scene.h"
 

@@ -4,7 +4,7 @@
 #include <maya/MString.h>
 #include <maya/MStringArray.h>
 
-#include "api/Host.h"
+#include "host/Host.h"
 #include "api/ObjectAccess.h"
 
 MStatus MMessage::removeCallback(MCallbackId id) {

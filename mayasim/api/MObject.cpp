@@ -1,7 +1,7 @@
 #include <maya/MFn.h>
 #include <maya/MObject.h>
 
-#include "api/Host.h"
+#include "host/Host.h"
 #include "api/ObjectAccess.h"
 #include "scene/Scene.h"
 

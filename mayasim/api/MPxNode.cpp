@@ -15,7 +15,7 @@
 
 #include <string>
 
-#include "api/Host.h"
+#include "host/Host.h"
 #include "api/ObjectAccess.h"
 #include "api/PluginNodeTypes.h"
 #include "scene/Scene.h"

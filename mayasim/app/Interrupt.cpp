@@ -1,6 +1,6 @@
 #include "Interrupt.h"
 
-#include "api/ComputationInterrupt.h"
+#include "host/ComputationInterrupt.h"
 
 #include <csignal>
 

@@ -12,8 +12,8 @@
 #include "Interrupt.h"
 #include "LineReader.h"
 #include "StatementBuffer.h"
-#include "api/Host.h"
-#include "api/plugins/PluginCommands.h"
+#include "host/Host.h"
+#include "loader/PluginCommands.h"
 
 namespace mayasim::app {
 

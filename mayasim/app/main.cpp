@@ -4,7 +4,7 @@
 #include "ModuleFiles.h"
 #include "Options.h"
 #include "Session.h"
-#include "api/Host.h"
+#include "host/Host.h"
 
 int main(int argc, char** argv) {
   mayasim::app::Options options;

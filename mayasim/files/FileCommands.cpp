@@ -6,7 +6,7 @@
 #include <sstream>
 
 #include "mel/CommandArgs.h"
-#include "mel/builtins/Common.h"
+#include "commands/Common.h"
 #include "scene/Scene.h"
 
 namespace files {
@@ -160,7 +160,7 @@ mel::Value requiresCmd(const mel::Args& args) {
 mel::Value fileInfoCmd(SceneFile& file, const mel::Args& args) {
   static const std::vector<mel::FlagDecl> kFlags = {{"q", "query", 0}, {"rm", "remove", 1}};
   const mel::CommandArgs a("fileInfo", kFlags, args);
-  const std::vector<std::string> pos = builtins::words(a.positional());
+  const std::vector<std::string> pos = commands::words(a.positional());
   if (a.query()) {
     std::vector<std::string> out;
     for (const auto& [key, value] : file.info) {
@@ -207,7 +207,7 @@ mel::Value currentUnitCmd(const mel::Args& args) {
 void registerFileCommands(mel::Interpreter& interp, scene::Scene& scene, PluginOfType pluginOf) {
   auto file = std::make_shared<SceneFile>();
   file->pluginOf = std::move(pluginOf);
-  builtins::addCommand(interp, scene, "file", [file](scene::Scene& s, mel::Interpreter& in, const mel::Args& args) {
+  commands::addCommand(interp, scene, "file", [file](scene::Scene& s, mel::Interpreter& in, const mel::Args& args) {
     return fileCmd(s, in, *file, args);
   });
   interp.registerCommand("requires", [](mel::Interpreter&, const mel::Args& args) { return requiresCmd(args); });

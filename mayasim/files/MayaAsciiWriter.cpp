@@ -6,7 +6,7 @@
 #include <sstream>
 #include <vector>
 
-#include "mel/builtins/Common.h"
+#include "commands/Common.h"
 #include "scene/Scene.h"
 
 namespace files {
@@ -20,7 +20,7 @@ std::string number(double v) {
 }
 
 std::string uiNumber(const scene::AttrDecl& a, double internal) {
-  const double v = builtins::toUi(a, internal);
+  const double v = commands::toUi(a, internal);
   switch (a.type) {
     case scene::AttrType::Bool: return v != 0 ? "yes" : "no";
     case scene::AttrType::Long: return std::to_string(std::lround(v));

@@ -12,18 +12,11 @@
 #include <string_view>
 #include <vector>
 
+#include "mel/Error.h"
 #include "mel/Output.h"
 #include "mel/Value.h"
 
 namespace mel {
-
-// Thrown where a fault is found (by the interpreter or by a command); caught
-// once by Interpreter::run, which prints "// Error: line N: message //" and
-// stops the script.
-class Error : public std::runtime_error {
- public:
-  using std::runtime_error::runtime_error;
-};
 
 class Interpreter;
 

@@ -142,10 +142,6 @@ void registerLanguageCommands(Interpreter& interp) {
   interp.registerCommand("float", conversion("float", ValueType::Float));
   interp.registerCommand("string", conversion("string", ValueType::String));
   interp.registerCommand("vector", conversion("vector", ValueType::Vector));
-  detail::registerMathCommands(interp);
-  detail::registerStringCommands(interp);
-  detail::registerRegexCommands(interp);
-  detail::registerArrayCommands(interp);
 }
 
 }  // namespace mel

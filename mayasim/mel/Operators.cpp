@@ -4,7 +4,7 @@
 #include <cmath>
 #include <cstdint>
 
-#include "mel/Interpreter.h"
+#include "mel/Error.h"
 
 namespace mel::detail {
 

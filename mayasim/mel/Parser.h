@@ -6,7 +6,7 @@
 #include <string_view>
 
 #include "mel/Ast.h"
-#include "mel/Interpreter.h"
+#include "mel/Error.h"
 
 namespace mel {
 

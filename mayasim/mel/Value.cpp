@@ -9,7 +9,7 @@
 #include <limits>
 #include <ostream>
 
-#include "mel/Interpreter.h"
+#include "mel/Error.h"
 
 namespace mel {
 

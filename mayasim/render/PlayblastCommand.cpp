@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "mel/CommandArgs.h"
-#include "mel/builtins/Common.h"
+#include "commands/Common.h"
 #include "render/GlRender.h"
 #include "render/PngFile.h"
 #include "render/SceneTriangles.h"
@@ -32,7 +32,7 @@ std::string lower(std::string s) {
 }
 
 int wholeNumber(const mel::Value& v, const std::string& flag) {
-  const double d = builtins::numberArg(v, "playblast -" + flag);
+  const double d = commands::numberArg(v, "playblast -" + flag);
   if (!std::isfinite(d) || d != std::floor(d) || std::fabs(d) > 1e9) {
     throw failure("-" + flag + " takes whole numbers, not " + v.toString() + ".");
   }
@@ -149,7 +149,7 @@ mel::Value playblast(scene::Scene& scene, const mel::Args& args) {
 }  // namespace
 
 void registerPlayblastCommand(mel::Interpreter& interp, scene::Scene& scene) {
-  builtins::addCommand(interp, scene, "playblast",
+  commands::addCommand(interp, scene, "playblast",
                        [](scene::Scene& s, mel::Interpreter&, const mel::Args& args) { return playblast(s, args); });
 }
 

@@ -86,7 +86,7 @@ class Commands : public HostTest {
     HostTest::SetUp();
     destroyed = 0;
     index = host().beginPlugin("apiTestPlugin", "/nowhere/apiTestPlugin.so");
-    MObject obj = host().pluginObject(index);
+    MObject obj = MFnPlugin::findPlugin("apiTestPlugin");
     MFnPlugin plugin(obj, "Tests", "2.0");
     ASSERT_TRUE(plugin.registerCommand("apiMakeNode", MakeNode::creator));
     ASSERT_TRUE(plugin.registerCommand("apiHello", Hello::creator, Hello::newSyntax));
@@ -107,7 +107,7 @@ class Commands : public HostTest {
 TEST_F(Commands, RegistrationIsRecordedPerPlugin) {
   EXPECT_EQ(host().commandsOf(index),
             (std::vector<std::string>{"apiMakeNode", "apiHello", "apiOuter", "apiFail"}));
-  MObject obj = host().pluginObject(index);
+  MObject obj = MFnPlugin::findPlugin("apiTestPlugin");
   MFnPlugin again(obj, "Other", "9");
   EXPECT_STREQ(again.vendor().asChar(), "Tests");  // the first MFnPlugin's
   EXPECT_STREQ(again.name().asChar(), "apiTestPlugin");
@@ -190,7 +190,7 @@ class Mixed : public Counted {
 }  // namespace
 
 TEST_F(Commands, MixedAppendsBecomeAStringArray) {
-  MObject obj = host().pluginObject(index);
+  MObject obj = MFnPlugin::findPlugin("apiTestPlugin");
   MFnPlugin plugin(obj);
   ASSERT_TRUE(plugin.registerCommand("apiMixed", Mixed::creator));
   EXPECT_EQ(mel("apiMixed").asStringArray(), (std::vector<std::string>{"1", "two", "3.5"}));
@@ -218,7 +218,7 @@ class Probe : public Counted {
 }  // namespace
 
 TEST_F(Commands, ArgumentsReachDoItAsGiven) {
-  MObject obj = host().pluginObject(index);
+  MObject obj = MFnPlugin::findPlugin("apiTestPlugin");
   MFnPlugin plugin(obj);
   ASSERT_TRUE(plugin.registerCommand("apiProbe", Probe::creator));
   EXPECT_EQ(mel("apiProbe 3 2.5 word \"7\" -flag").asString(), "idsis");

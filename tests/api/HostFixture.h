@@ -3,7 +3,7 @@
 
 #include <gtest/gtest.h>
 
-#include "api/Host.h"
+#include "host/Host.h"
 #include "mel/Output.h"
 
 class HostTest : public ::testing::Test {

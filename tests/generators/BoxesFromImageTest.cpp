@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "GeneratorFixture.h"
-#include "api/ComputationInterrupt.h"
+#include "host/ComputationInterrupt.h"
 
 namespace zubtest {
 namespace {

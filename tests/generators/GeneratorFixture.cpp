@@ -6,7 +6,7 @@
 #include <cstdlib>
 #include <filesystem>
 
-#include "api/ComputationInterrupt.h"
+#include "host/ComputationInterrupt.h"
 
 namespace zubtest {
 

@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "../plugin/ZubBaseFixture.h"
-#include "api/Host.h"
+#include "host/Host.h"
 
 namespace zubtest {
 

@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "ZubBaseFixture.h"
-#include "api/Host.h"
+#include "host/Host.h"
 
 namespace zubtest {
 namespace {

@@ -1,6 +1,6 @@
 // The language's built-in functions.
 #include "MelFixture.h"
-#include "mel/Glob.h"
+#include "mel/lib/Glob.h"
 
 using mel::Value;
 

@@ -151,6 +151,7 @@ TEST_F(FuzzTest, TheRegressionCorpusRunsToAnEnd) {
     const std::string script((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
     mel::CaptureOutput quiet;
     mel::Interpreter fresh(quiet);
+    mel::openStandardLibrary(fresh);
     fresh.setStepBudget(2000);
     for (const char* command : {"source", "putenv", "system"}) fresh.unregisterCommand(command);
     fresh.run(script);

@@ -7,9 +7,12 @@
 #include <string>
 
 #include "mel/Interpreter.h"
+#include "mel/lib/StandardLibrary.h"
 
 class MelTest : public ::testing::Test {
  protected:
+  MelTest() { mel::openStandardLibrary(interp); }
+
   // Runs `source` and returns everything printed while it ran.
   std::string out(const std::string& source) {
     capture.clear();

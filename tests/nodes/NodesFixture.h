@@ -5,7 +5,7 @@
 
 #include <string>
 
-#include "api/Host.h"
+#include "host/Host.h"
 #include "mel/Output.h"
 #include "scene/Scene.h"
 

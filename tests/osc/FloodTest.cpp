@@ -17,7 +17,7 @@
 #include "HostileDatagrams.h"
 #include "OscFixture.h"
 #include "OscPackets.h"
-#include "api/Host.h"
+#include "host/Host.h"
 
 namespace osctest {
 namespace {

@@ -8,7 +8,7 @@
 #include <cstdlib>
 
 #include "OscPackets.h"
-#include "api/Host.h"
+#include "host/Host.h"
 #include "mel/Value.h"
 
 extern char** environ;

@@ -5,7 +5,7 @@
 #include <string>
 
 #include "ZubBaseFixture.h"
-#include "api/Host.h"
+#include "host/Host.h"
 
 namespace zubtest {
 namespace {

@@ -7,7 +7,7 @@
 
 #include <cstdlib>
 
-#include "api/Host.h"
+#include "host/Host.h"
 
 namespace zubtest {
 

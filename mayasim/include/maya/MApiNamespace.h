@@ -15,8 +15,14 @@
   }                              \
   }
 
+// libOpenMaya is built with hidden symbols; the devkit classes are what it
+// exports.
 #ifndef OPENMAYA_EXPORT
+#if defined(__GNUC__) || defined(__clang__)
+#define OPENMAYA_EXPORT __attribute__((visibility("default")))
+#else
 #define OPENMAYA_EXPORT
+#endif
 #endif
 
 // The host library reaches the private representation of the value classes
