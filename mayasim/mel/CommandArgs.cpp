@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cctype>
 #include <cstdlib>
+#include <string_view>
 
 namespace mel {
 
@@ -16,7 +17,7 @@ bool looksLikeFlag(const Value& v) {
   return s.size() >= 2 && s[0] == '-' && std::isalpha(static_cast<unsigned char>(s[1]));
 }
 
-const FlagDecl* findFlag(const std::vector<FlagDecl>& flags, const std::string& name) {
+const FlagDecl* findFlag(const std::vector<FlagDecl>& flags, std::string_view name) {
   for (const FlagDecl& f : flags)
     if (f.shortName == name || f.longName == name) return &f;
   return nullptr;
@@ -35,7 +36,7 @@ CommandArgs::CommandArgs(const std::string& command, const std::vector<FlagDecl>
   bool queryMode = false;
   if (const FlagDecl* q = findFlag(flags, "query"); q && q->longName == "query") {
     for (const Value& v : args)
-      if (looksLikeFlag(v) && findFlag(flags, v.asString().substr(1)) == q) queryMode = true;
+      if (looksLikeFlag(v) && findFlag(flags, std::string_view(v.asString()).substr(1)) == q) queryMode = true;
   }
 
   for (std::size_t i = 0; i < args.size(); ++i) {
@@ -44,15 +45,16 @@ CommandArgs::CommandArgs(const std::string& command, const std::vector<FlagDecl>
       positional_.push_back(v);
       continue;
     }
-    const std::string written = v.asString();
-    const FlagDecl* flag = findFlag(flags, written.substr(1));
+    const std::string& written = v.asString();
+    const FlagDecl* flag = findFlag(flags, std::string_view(written).substr(1));
     if (!flag) throw Error("Invalid flag '" + written + "'");
     if (!flag->multiUse && has(flag->longName)) throw Error("Flag '" + written + "' can only be used once.");
-    std::vector<Value> values;
     int count = queryMode ? 0 : flag->argCount;
     if (static_cast<std::size_t>(count) > args.size() - i - 1)
       throw Error("Flag '" + written + "' must be passed " + std::to_string(count) + " argument(s).");
-    for (int k = 0; k < count; ++k) values.push_back(args[++i]);
+    std::vector<Value> values(args.begin() + static_cast<std::ptrdiff_t>(i + 1),
+                              args.begin() + static_cast<std::ptrdiff_t>(i + 1 + static_cast<std::size_t>(count)));
+    i += static_cast<std::size_t>(count);
     flags_.emplace_back(flag->longName, std::move(values));
   }
 }

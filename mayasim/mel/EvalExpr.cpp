@@ -101,7 +101,7 @@ Interpreter::Impl::Target Interpreter::Impl::targetOf(const Expr& target) {
 }
 
 Value Interpreter::Impl::currentValue(const Target& t) const {
-  detail::VariablePtr var = lookup(t.name);
+  const detail::VariablePtr& var = lookup(t.name);
   if (t.index && var->value.isArray() && *t.index >= 0)
     return var->value.element(static_cast<std::size_t>(*t.index));
   return var->value;
@@ -113,7 +113,7 @@ Value Interpreter::Impl::assign(const AssignExpr& e, bool wantResult) {
   if (e.op && !t.index) {
     // One lookup for read and write; the variable exists, so storing is a
     // conversion to its type.
-    detail::VariablePtr var = lookup(t.name);
+    detail::Variable* var = lookup(t.name).get();
     std::string* text = var->value.stringIf();
     if (text && *e.op == BinaryOp::Add && !v.isArray()) {
       if (const std::string* tail = v.stringIf()) *text += *tail;
@@ -135,7 +135,7 @@ void Interpreter::Impl::evalForEffect(const Expr& e) {
 Value Interpreter::Impl::evalIncDec(const IncDecExpr& e) {
   const Target t = targetOf(*e.target);
   if (!t.index) {
-    detail::VariablePtr var = lookup(t.name);
+    detail::Variable* var = lookup(t.name).get();
     Value old = var->value;
     var->value = detail::binaryOp(e.increment ? BinaryOp::Add : BinaryOp::Sub, old, Value(1)).convertTo(var->type);
     return e.prefix ? var->value : old;

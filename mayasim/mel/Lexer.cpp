@@ -7,9 +7,10 @@ namespace mel {
 
 namespace {
 
-bool isIdentStart(char c) { return std::isalpha(static_cast<unsigned char>(c)) || c == '_'; }
-bool isIdentChar(char c) { return std::isalnum(static_cast<unsigned char>(c)) || c == '_'; }
-bool isDigit(char c) { return std::isdigit(static_cast<unsigned char>(c)) != 0; }
+// ASCII only, whatever the locale: MEL names are ASCII.
+bool isDigit(char c) { return c >= '0' && c <= '9'; }
+bool isIdentStart(char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || c == '_'; }
+bool isIdentChar(char c) { return isIdentStart(c) || isDigit(c); }
 bool isSpace(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\f' || c == '\v'; }
 
 // Characters that end an unquoted command word.

@@ -108,6 +108,19 @@ bool less(BinaryOp op, const Value& a, const Value& b) {
 }  // namespace
 
 Value binaryOp(BinaryOp op, const Value& a, const Value& b) {
+  const int* ia = a.intIf();
+  const int* ib = b.intIf();
+  if (ia && ib) {
+    switch (op) {
+      case BinaryOp::Eq: return Value(*ia == *ib ? 1 : 0);
+      case BinaryOp::NotEq: return Value(*ia != *ib ? 1 : 0);
+      case BinaryOp::Less: return Value(*ia < *ib ? 1 : 0);
+      case BinaryOp::Greater: return Value(*ia > *ib ? 1 : 0);
+      case BinaryOp::LessEq: return Value(*ia <= *ib ? 1 : 0);
+      case BinaryOp::GreaterEq: return Value(*ia >= *ib ? 1 : 0);
+      default: return intArithmetic(op, *ia, *ib);
+    }
+  }
   switch (op) {
     case BinaryOp::Eq: return Value(equal(a, b) ? 1 : 0);
     case BinaryOp::NotEq: return Value(equal(a, b) ? 0 : 1);

@@ -147,8 +147,10 @@ struct Interpreter::Impl {
   Value evalCatch(const CatchExpr& e);
 
   // ---- variables (Variables.cpp) ----
-  detail::VariablePtr find(const std::string& name) const;
-  detail::VariablePtr lookup(const std::string& name) const;  // throws when undeclared
+  // The pointer held by the scope; copy it to keep the variable across code
+  // that may run MEL.
+  const detail::VariablePtr& find(const std::string& name) const;
+  const detail::VariablePtr& lookup(const std::string& name) const;  // throws when undeclared
   detail::VariablePtr declareLocal(const std::string& name, ValueType type);
   detail::VariablePtr declareGlobal(const std::string& name, ValueType type, bool& created);
   // Stores v into a variable or an array element (index), declaring an

@@ -99,8 +99,6 @@ Value::Value(std::vector<int> v) : data_(std::move(v)) {}
 Value::Value(std::vector<double> v) : data_(std::move(v)) {}
 Value::Value(std::vector<std::string> v) : data_(std::move(v)) {}
 
-ValueType Value::type() const { return static_cast<ValueType>(data_.index()); }
-
 bool Value::isArray() const { return isArrayType(type()); }
 
 bool Value::isArrayType(ValueType t) {
@@ -221,6 +219,7 @@ std::vector<std::string> Value::asStringArray() const {
 }
 
 Value Value::convertTo(ValueType t) const {
+  if (t == type() && !noResult_) return *this;
   switch (t) {
     case ValueType::Int: return Value(asInt());
     case ValueType::Float: return Value(asFloat());

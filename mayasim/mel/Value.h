@@ -28,7 +28,7 @@ class Value {
   Value(std::vector<double> v);
   Value(std::vector<std::string> v);
 
-  ValueType type() const;
+  ValueType type() const { return static_cast<ValueType>(data_.index()); }
   bool isInt() const { return type() == ValueType::Int; }
   bool isFloat() const { return type() == ValueType::Float; }
   bool isString() const { return type() == ValueType::String; }
@@ -39,6 +39,7 @@ class Value {
   // The text of a string value, to change in place; null for other types.
   std::string* stringIf() { return std::get_if<std::string>(&data_); }
   const std::string* stringIf() const { return std::get_if<std::string>(&data_); }
+  const int* intIf() const { return std::get_if<int>(&data_); }
 
   // A zero value of a type: 0, 0.0, "", <<0, 0, 0>> or an empty array.
   static Value zero(ValueType t);

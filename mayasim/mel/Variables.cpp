@@ -15,18 +15,19 @@ namespace {
 
 }  // namespace
 
-VariablePtr Interpreter::Impl::find(const std::string& name) const {
-  if (frames.empty()) return nullptr;
+const VariablePtr& Interpreter::Impl::find(const std::string& name) const {
+  static const VariablePtr kNone;
+  if (frames.empty()) return kNone;
   const auto& scopes = frames.back()->scopes;
   for (auto it = scopes.rbegin(); it != scopes.rend(); ++it) {
     auto found = (*it)->find(name);
     if (found != (*it)->end()) return found->second;
   }
-  return nullptr;
+  return kNone;
 }
 
-VariablePtr Interpreter::Impl::lookup(const std::string& name) const {
-  VariablePtr var = find(name);
+const VariablePtr& Interpreter::Impl::lookup(const std::string& name) const {
+  const VariablePtr& var = find(name);
   if (!var) throw Error("\"" + name + "\" is an undeclared variable.");
   return var;
 }
@@ -57,13 +58,13 @@ VariablePtr Interpreter::Impl::declareGlobal(const std::string& name, ValueType 
 }
 
 Value Interpreter::Impl::store(const std::string& name, std::optional<long long> index, const Value& v) {
-  VariablePtr var = find(name);
+  Variable* var = find(name).get();
   if (!index) {
-    if (!var) var = declareLocal(name, v.isNoResult() ? ValueType::Int : v.type());
+    if (!var) var = declareLocal(name, v.isNoResult() ? ValueType::Int : v.type()).get();
     var->value = v.convertTo(var->type);
     return var->value;
   }
-  if (!var) var = declareLocal(name, Value::arrayTypeOf(v.isNoResult() ? ValueType::Int : v.type()));
+  if (!var) var = declareLocal(name, Value::arrayTypeOf(v.isNoResult() ? ValueType::Int : v.type())).get();
   if (!var->value.isArray()) throw Error("\"" + name + "\" is not an array.");
   if (*index < 0) throw Error("Array index out of bounds: " + std::to_string(*index) + ".");
   auto i = static_cast<std::size_t>(*index);

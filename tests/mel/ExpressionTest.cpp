@@ -28,6 +28,18 @@ TEST_F(ExpressionTest, IntArithmeticWrapsAt32Bits) {
   EXPECT_EQ(value("-2147483648 / -1;").isNumber(), true);  // no trap
 }
 
+TEST_F(ExpressionTest, EveryOperatorOnTwoInts) {
+  const char* const cases[][2] = {
+      {"-3 < 2;", "1"},  {"2 < 2;", "0"},   {"2 <= 2;", "1"},  {"3 <= 2;", "0"},  {"3 > -2;", "1"},
+      {"2 > 2;", "0"},   {"2 >= 2;", "1"},  {"1 >= 2;", "0"},  {"4 == 4;", "1"},  {"4 == -4;", "0"},
+      {"4 != 4;", "0"},  {"4 != 5;", "1"},  {"-7 % 3;", "-1"}, {"6 * -7;", "-42"}, {"3 - 5;", "-2"},
+      {"65536 * 65536;", "0"}, {"-2147483647 - 2;", "2147483647"}};
+  for (const auto& c : cases) EXPECT_EQ(value(c[0]).toString(), c[1]) << c[0];
+  EXPECT_EQ(out("int $z = 0; print (5 % $z);"), "// Error: line 1: Division by zero //\n");
+  EXPECT_FALSE(interp.run("int $a = 1; $a ^ 2;").ok);  // cross needs vectors
+  EXPECT_NE(capture.text().find("Illegal operation \"^\" on data of type int"), std::string::npos);
+}
+
 TEST_F(ExpressionTest, PrecedenceAndAssociativity) {
   EXPECT_EQ(value("2 + 3 * 4;"), Value(14));
   EXPECT_EQ(value("(2 + 3) * 4;"), Value(20));

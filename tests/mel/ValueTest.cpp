@@ -42,6 +42,19 @@ TEST(ValueConversion, ArraysAndScalarsDoNotMix) {
             Value(std::vector<std::string>{"1", "2"}));
 }
 
+TEST(ValueConversion, ToItsOwnTypeKeepsTheValueButNotTheNoResultMark) {
+  const Value values[] = {Value(-4), Value(2.5), Value("x y"), Value(mel::Vector3{1, 2, 3}),
+                          Value(std::vector<int>{1, 2}), Value(std::vector<double>{0.5}),
+                          Value(std::vector<std::string>{"a", ""})};
+  for (const Value& v : values) {
+    EXPECT_EQ(v.convertTo(v.type()), v) << v.toString();
+    EXPECT_FALSE(v.convertTo(v.type()).isNoResult());
+  }
+  EXPECT_TRUE(Value().isNoResult());
+  EXPECT_FALSE(Value().convertTo(ValueType::Int).isNoResult());
+  EXPECT_EQ(Value().convertTo(ValueType::Int), Value(0));
+}
+
 TEST(ValueConversion, ElementsGrowWithZeros) {
   Value a = Value::zero(ValueType::StringArray);
   a.setElement(2, Value(5));
