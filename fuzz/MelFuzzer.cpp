@@ -3,7 +3,7 @@
 // Building the interpreter is cheap; the cost of an input is its run. The
 // budget counts statements, not the text that eval parses, and a string can
 // double at every step: eval here stops once an input has made it parse more
-// than a few inputs' worth of text.
+// text than an input may hold.
 // Commands that reach outside the process's memory are removed.
 #include <cstddef>
 #include <cstdint>
@@ -22,7 +22,7 @@ class NullOutput : public mel::Output {
 
 constexpr std::uint64_t kStepBudget = 200;
 constexpr std::size_t kMaxInput = 16384;
-constexpr std::size_t kEvalTextBudget = 4 * kMaxInput;
+constexpr std::size_t kEvalTextBudget = kMaxInput;
 std::size_t evalTextLeft = 0;  // for the input being run
 
 // The built-in eval (the same joining of arguments), within the text budget.
