@@ -5,6 +5,6 @@
 
 namespace {
 
-const bool kInstalled = (mayasim::Host::addCommandSet(&mayasim::registerPluginCommands), true);
+[[maybe_unused]] const bool kInstalled = (mayasim::Host::addCommandSet(&mayasim::registerPluginCommands), true);
 
 }  // namespace
