@@ -7,7 +7,6 @@
 #include <maya/MString.h>
 #include <maya/MSyntax.h>
 
-#include <algorithm>
 #include <memory>
 
 #include "api/CommandDispatch.h"

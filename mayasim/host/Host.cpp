@@ -221,8 +221,7 @@ void Host::dropPluginRegistrations(int index) {
 
 bool Host::addPluginCommand(int plugin, const std::string& name, mel::CommandFn fn) {
   PluginRecord* owner = this->plugin(plugin);
-  if (name.empty() || mel_->hasCommand(name)) return false;
-  const bool ok = mel_->registerCommand(name, std::move(fn));
+  const bool ok = mel_->registerCommand(name, std::move(fn));  // false when empty or taken
   if (ok && owner) owner->commands.push_back(name);
   return ok;
 }
