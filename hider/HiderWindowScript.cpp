@@ -1,6 +1,6 @@
 #include "hider/HiderWindowScript.h"
 
-#include "plugin/host.h"
+#include "plugin/RunMel.h"
 
 const char kCloseHiderWindowScript[] =
     "if (`window -exists zubHiderWindow`) deleteUI zubHiderWindow;";

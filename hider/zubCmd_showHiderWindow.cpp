@@ -5,7 +5,7 @@
 #include "hider/HiderLabels.h"
 #include "hider/HiderWindowScript.h"
 #include "plugin/PluginState.h"
-#include "plugin/host.h"
+#include "plugin/RunMel.h"
 
 void* zubCmd_showHiderWindow::creator() { return new zubCmd_showHiderWindow; }
 

@@ -15,7 +15,7 @@
 #include "osc/OscPacketCheck.h"
 #include "osc/ReceiveTurn.h"
 #include "plugin/PluginState.h"
-#include "plugin/host.h"
+#include "plugin/RunMel.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 #include "osc/OscMelText.h"
 
-#include "plugin/host.h"
+#include "plugin/RunMel.h"
 
 namespace oscmel {
 

@@ -9,6 +9,7 @@
 #include <exception>
 #include <string>
 
+#include "plugin/LibraryErrorText.h"
 #include "plugin/PluginState.h"
 
 namespace {
@@ -53,13 +54,6 @@ ReceiveLoop* receiveLoop() {
 
 ReceiveLoop* runningLoop = nullptr;
 
-// oscpack's texts end in a line feed.
-MString errorLine(const char* what) {
-  std::string text(what);
-  while (!text.empty() && (text.back() == '\n' || text.back() == '\r')) text.pop_back();
-  return MString("ERRORE: ") + text.c_str();
-}
-
 }  // namespace
 
 bool runReceiveTurn() {
@@ -77,7 +71,7 @@ bool runReceiveTurn() {
     loop->run();
   } catch (const std::exception& e) {
     // osc::Exception is a std::exception; so are oscpack's socket errors.
-    MGlobal::displayError(errorLine(e.what()));
+    MGlobal::displayError(MString("ERRORE: ") + zub::libraryErrorText(e.what()).c_str());
   } catch (...) {
     MGlobal::displayError("ERRORE: unknown error while receiving OSC");
   }

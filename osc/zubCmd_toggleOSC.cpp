@@ -1,7 +1,5 @@
 #include "osc/zubCmd_toggleOSC.h"
 
-#include <maya/MEventMessage.h>
-#include <maya/MMessage.h>
 #include <maya/MString.h>
 
 #include "osc/OscIdle.h"
@@ -14,13 +12,11 @@ void* zubCmd_toggleOSC::creator() { return new zubCmd_toggleOSC; }
 // The switch and the callback change at once and stay changed under undo; the
 // modifier holds only the node made by a switch-on.
 MStatus zubCmd_toggleOSC::doIt(const MArgList& /*args*/) {
-  const bool on = !pluginState.oscEnabled;
-  pluginState.oscEnabled = on;
-  if (on) {
-    pluginState.oscNode = modifier_.createNode(MString(kNodeType));
-    pluginState.idleCallbackId = MEventMessage::addEventCallback("idle", oscIdleCallback);
+  if (pluginState.oscEnabled) {
+    switchOscOff();
   } else {
-    MMessage::removeCallback(pluginState.idleCallbackId);
+    pluginState.oscNode = modifier_.createNode(MString(kNodeType));
+    switchOscOn();
   }
   return redoIt();
 }

@@ -9,6 +9,8 @@
 #include <exception>
 #include <string>
 
+#include "plugin/LibraryErrorText.h"
+
 namespace {
 
 constexpr char kPortVariable[] = "ZUBBASE_OSC_PORT";
@@ -34,15 +36,6 @@ int oscPortFromEnvironment(std::string& error) {
   return static_cast<int>(port);
 }
 
-// oscpack's messages end in a line feed; the user sees them inside a sentence.
-std::string trimmed(const char* message) {
-  std::string text(message);
-  while (!text.empty() && (text.back() == '\n' || text.back() == '\r' || text.back() == ' ')) {
-    text.pop_back();
-  }
-  return text;
-}
-
 }  // namespace
 
 PluginState pluginState;
@@ -59,7 +52,7 @@ PluginState::PluginState() {
         IpEndpointName(IpEndpointName::ANY_ADDRESS, oscPort), &oscListener);
   } catch (const std::exception& e) {
     const int reason = errno;
-    socketError = trimmed(e.what()) + " on port " + std::to_string(oscPort);
+    socketError = zub::libraryErrorText(e.what()) + " on port " + std::to_string(oscPort);
     if (reason != 0) socketError += std::string(": ") + std::strerror(reason);
   } catch (...) {
     socketError = "unable to open udp socket on port " + std::to_string(oscPort);

@@ -3,7 +3,6 @@
 // it alone defines MApiVersion.
 #include <maya/MFnPlugin.h>
 #include <maya/MGlobal.h>
-#include <maya/MMessage.h>
 #include <maya/MObject.h>
 #include <maya/MStatus.h>
 #include <maya/MString.h>
@@ -13,6 +12,7 @@
 #include "hider/zubCmd_changeHiderRadius.h"
 #include "hider/zubCmd_getSelectedObject.h"
 #include "hider/zubCmd_showHiderWindow.h"
+#include "osc/OscIdle.h"
 #include "osc/zubCmd_changeOSCValues.h"
 #include "osc/zubCmd_getOSC.h"
 #include "osc/zubCmd_toggleOSC.h"
@@ -63,11 +63,7 @@ PLUGIN_EXPORT MStatus initializePlugin(MObject obj) {
 
 PLUGIN_EXPORT MStatus uninitializePlugin(MObject obj) {
   // The idle callback points into this library; it must not outlive it.
-  if (pluginState.oscEnabled) {
-    MMessage::removeCallback(pluginState.idleCallbackId);
-    pluginState.idleCallbackId = 0;
-    pluginState.oscEnabled = false;
-  }
+  switchOscOff();
   MFnPlugin plugin(obj);
   for (const CommandEntry& command : kCommands) {
     plugin.deregisterCommand(command.name);

@@ -1,4 +1,4 @@
-#include "plugin/host.h"
+#include "plugin/RunMel.h"
 
 #include <maya/MGlobal.h>
 
