@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "../plugin/ZubBaseFixture.h"
+#include "ZubBaseFixture.h"
 #include "host/Host.h"
 
 namespace zubtest {

@@ -5,7 +5,7 @@
 #include <algorithm>
 #include <string>
 
-#include "../render/PictureFile.h"
+#include "PictureFile.h"
 #include "GeneratorFixture.h"
 
 namespace zubtest {

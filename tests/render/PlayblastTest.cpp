@@ -8,7 +8,7 @@
 #include <fstream>
 #include <string>
 
-#include "../api/HostFixture.h"
+#include "HostFixture.h"
 #include "../TempFolder.h"
 #include "PictureFile.h"
 
