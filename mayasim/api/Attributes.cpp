@@ -23,6 +23,7 @@
 #include <initializer_list>
 #include <optional>
 
+#include "api/ReturnStatus.h"
 #include "api/ObjectAccess.h"
 #include "api/PluginNodeTypes.h"
 
@@ -63,16 +64,12 @@ const scene::AttrDecl* declOf(const MFnBase& fn) {
 
 AttrDraft* draftOf(const MFnBase& fn) { return mayasim::attrDraft(ObjectAccess::fnObject(fn)); }
 
-void setStatus(MStatus* status, MStatus value) {
-  if (status) *status = value;
-}
-
 // Reads one property of the attached attribute; `fallback` and kFailure when
 // nothing is attached.
 template <typename T, typename Get>
 T readDecl(const MFnBase& fn, MStatus* status, T fallback, Get get) {
   const scene::AttrDecl* decl = declOf(fn);
-  setStatus(status, decl ? MS::kSuccess : MS::kFailure);
+  mayasim::setStatus(status, decl ? MS::kSuccess : MS::kFailure);
   return decl ? get(*decl, mayasim::attrDraft(ObjectAccess::fnObject(fn))) : fallback;
 }
 
@@ -94,17 +91,17 @@ MObject createDraft(MFnBase& fn, AttrDraft draft, const MString& fullName,
   draft.longName = mayasim::str(fullName);
   draft.shortName = briefName.length() ? mayasim::str(briefName) : draft.longName;
   if (draft.longName.empty()) {
-    setStatus(status, MS::kInvalidParameter);
+    mayasim::setStatus(status, MS::kInvalidParameter);
     return MObject();
   }
   MObject attr = mayasim::makeAttrDraft(std::move(draft));
   ObjectAccess::setFnObject(fn, attr);
-  setStatus(status, MS::kSuccess);
+  mayasim::setStatus(status, MS::kSuccess);
   return attr;
 }
 
 MObject refuse(MStatus* status, MStatus why) {
-  setStatus(status, why);
+  mayasim::setStatus(status, why);
   return MObject();
 }
 
@@ -127,10 +124,10 @@ MStatus setDefaultNumber(MFnBase& fn, double value) {
 
 MFnAttribute::MFnAttribute() = default;
 MFnAttribute::MFnAttribute(MObject& object, MStatus* ReturnStatus) {
-  setStatus(ReturnStatus, setObject(object));
+  mayasim::setStatus(ReturnStatus, setObject(object));
 }
 MFnAttribute::MFnAttribute(const MObject& object, MStatus* ReturnStatus) {
-  setStatus(ReturnStatus, setObject(object));
+  mayasim::setStatus(ReturnStatus, setObject(object));
 }
 MFnAttribute::~MFnAttribute() = default;
 
@@ -147,18 +144,18 @@ MString MFnAttribute::shortName(MStatus* ReturnStatus) const {
                   [](const scene::AttrDecl& s, AttrDraft*) { return mayasim::mstr(s.shortName); });
 }
 
-#define ZUB_SPEC_FLAG(getter, field)                                                 \
+#define MAYASIM_ATTRIBUTE_FLAG(getter, field)                                        \
   bool MFnAttribute::getter(MStatus* ReturnStatus) const {                         \
     return readDecl(*this, ReturnStatus, false,                                    \
                     [](const scene::AttrDecl& s, AttrDraft*) { return s.field; }); \
   }
-ZUB_SPEC_FLAG(isReadable, readable)
-ZUB_SPEC_FLAG(isWritable, writable)
-ZUB_SPEC_FLAG(isConnectable, connectable)
-ZUB_SPEC_FLAG(isStorable, storable)
-ZUB_SPEC_FLAG(isKeyable, keyable)
-ZUB_SPEC_FLAG(isHidden, hidden)
-#undef ZUB_SPEC_FLAG
+MAYASIM_ATTRIBUTE_FLAG(isReadable, readable)
+MAYASIM_ATTRIBUTE_FLAG(isWritable, writable)
+MAYASIM_ATTRIBUTE_FLAG(isConnectable, connectable)
+MAYASIM_ATTRIBUTE_FLAG(isStorable, storable)
+MAYASIM_ATTRIBUTE_FLAG(isKeyable, keyable)
+MAYASIM_ATTRIBUTE_FLAG(isHidden, hidden)
+#undef MAYASIM_ATTRIBUTE_FLAG
 
 // Registered attributes were cached, single and off the channel box unless
 // their function set said otherwise before registration.
@@ -273,10 +270,10 @@ MStatus setUiLimit(MFnBase& fn, std::optional<double> AttrDraft::*limit, double 
 
 MFnNumericAttribute::MFnNumericAttribute() = default;
 MFnNumericAttribute::MFnNumericAttribute(MObject& object, MStatus* ReturnStatus) {
-  setStatus(ReturnStatus, setObject(object));
+  mayasim::setStatus(ReturnStatus, setObject(object));
 }
 MFnNumericAttribute::MFnNumericAttribute(const MObject& object, MStatus* ReturnStatus) {
-  setStatus(ReturnStatus, setObject(object));
+  mayasim::setStatus(ReturnStatus, setObject(object));
 }
 MFnNumericAttribute::~MFnNumericAttribute() = default;
 
@@ -393,10 +390,10 @@ MStatus setUnitDefault(MFnBase& fn, AttrType expected, double internalValue) {
 
 MFnUnitAttribute::MFnUnitAttribute() = default;
 MFnUnitAttribute::MFnUnitAttribute(MObject& object, MStatus* ReturnStatus) {
-  setStatus(ReturnStatus, setObject(object));
+  mayasim::setStatus(ReturnStatus, setObject(object));
 }
 MFnUnitAttribute::MFnUnitAttribute(const MObject& object, MStatus* ReturnStatus) {
-  setStatus(ReturnStatus, setObject(object));
+  mayasim::setStatus(ReturnStatus, setObject(object));
 }
 MFnUnitAttribute::~MFnUnitAttribute() = default;
 
@@ -479,10 +476,10 @@ MStatus MFnUnitAttribute::setDefault(const MDistance& defaultValue) {
 
 MFnTypedAttribute::MFnTypedAttribute() = default;
 MFnTypedAttribute::MFnTypedAttribute(MObject& object, MStatus* ReturnStatus) {
-  setStatus(ReturnStatus, setObject(object));
+  mayasim::setStatus(ReturnStatus, setObject(object));
 }
 MFnTypedAttribute::MFnTypedAttribute(const MObject& object, MStatus* ReturnStatus) {
-  setStatus(ReturnStatus, setObject(object));
+  mayasim::setStatus(ReturnStatus, setObject(object));
 }
 MFnTypedAttribute::~MFnTypedAttribute() = default;
 

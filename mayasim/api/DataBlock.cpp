@@ -22,6 +22,7 @@
 #include <utility>
 #include <vector>
 
+#include "api/ReturnStatus.h"
 #include "host/Host.h"
 #include "api/ObjectAccess.h"
 #include "api/PluginNodeTypes.h"
@@ -137,10 +138,6 @@ struct BlockState {
 
 BlockState* stateOf(void* impl) { return static_cast<BlockState*>(impl); }
 
-void setStatus(MStatus* out, MStatus value) {
-  if (out) *out = value;
-}
-
 MDataHandle makeHandle(std::shared_ptr<HandleData> data) {
   return ObjectAccess::makeDataHandle(std::move(data));
 }
@@ -193,14 +190,14 @@ MDataHandle handleFor(void* impl, const MObject& attr, bool output, MStatus* sta
   BlockState* block = stateOf(impl);
   const int index = block ? attrIndex(*block, attr) : -1;
   if (index < 0) {
-    setStatus(status, MS::kInvalidParameter);
+    mayasim::setStatus(status, MS::kInvalidParameter);
     return MDataHandle();
   }
   const scene::Plug plug{block->node, index};
   if (output) {
     for (const auto& h : block->outputs) {
       if (h->plug == plug) {
-        setStatus(status, MS::kSuccess);
+        mayasim::setStatus(status, MS::kSuccess);
         return makeHandle(h);
       }
     }
@@ -212,7 +209,7 @@ MDataHandle handleFor(void* impl, const MObject& attr, bool output, MStatus* sta
   h->output = output;
   loadValue(*h, !output);
   if (output) block->outputs.push_back(h);
-  setStatus(status, MS::kSuccess);
+  mayasim::setStatus(status, MS::kSuccess);
   return makeHandle(std::move(h));
 }
 

@@ -12,6 +12,7 @@
 #include <map>
 #include <optional>
 
+#include "api/ReturnStatus.h"
 #include "api/ArgValues.h"
 #include "host/Host.h"
 #include "api/ObjectAccess.h"
@@ -92,10 +93,6 @@ std::optional<mel::Value> convert(const mel::Value& v, MSyntax::MArgType t) {
 void fail(MStatus& status, const std::string& message) {
   status = MS::kFailure;
   mayasim::host().output().error(message);
-}
-
-void setStatus(MStatus* out, bool ok) {
-  if (out) *out = ok ? MS::kSuccess : MS::kFailure;
 }
 
 template <typename T>
@@ -185,17 +182,17 @@ MArgParser::~MArgParser() = default;
 
 bool MArgParser::isFlagSet(const char* flag, MStatus* ReturnStatus) const {
   const ObjectAccess::SyntaxFlag* f = flag ? impl_->findFlag(flag) : nullptr;
-  setStatus(ReturnStatus, f != nullptr);
+  mayasim::setStatusOk(ReturnStatus, f != nullptr);
   return f && impl_->uses.count(f->longName) != 0;
 }
 
 bool MArgParser::isQuery(MStatus* ReturnStatus) const {
-  setStatus(ReturnStatus, true);
+  mayasim::setStatusOk(ReturnStatus, true);
   return impl_->query;
 }
 
 bool MArgParser::isEdit(MStatus* ReturnStatus) const {
-  setStatus(ReturnStatus, true);
+  mayasim::setStatusOk(ReturnStatus, true);
   return impl_->edit;
 }
 

@@ -4,6 +4,7 @@
 #include <maya/MStatus.h>
 #include <maya/MString.h>
 
+#include "api/ReturnStatus.h"
 #include "host/Host.h"
 #include "api/ObjectAccess.h"
 #include "scene/Scene.h"
@@ -14,10 +15,6 @@ using mayasim::nodeIdOf;
 using mayasim::ObjectAccess;
 
 namespace {
-
-void setStatus(MStatus* out, MStatus s) {
-  if (out) *out = s;
-}
 
 // The live DAG node a path ends at, or nullptr.
 const scene::Node* dagNode(const MObject& node) {
@@ -41,35 +38,35 @@ MStatus MDagPath::getAPathTo(const MObject& node, MDagPath& path) {
 
 MObject MDagPath::node(MStatus* ReturnStatus) const {
   bool ok = dagNode(node_) != nullptr;
-  setStatus(ReturnStatus, ok ? MS::kSuccess : MS::kInvalidParameter);
+  mayasim::setStatus(ReturnStatus, ok ? MS::kSuccess : MS::kInvalidParameter);
   return ok ? node_ : MObject();
 }
 
 MObject MDagPath::transform(MStatus* ReturnStatus) const {
   const scene::Node* n = dagNode(node_);
   if (!n) {
-    setStatus(ReturnStatus, MS::kInvalidParameter);
+    mayasim::setStatus(ReturnStatus, MS::kInvalidParameter);
     return MObject();
   }
-  setStatus(ReturnStatus, MS::kSuccess);
+  mayasim::setStatus(ReturnStatus, MS::kSuccess);
   if (n->type().hasApiType(MFn::kTransform)) return node_;
   return ObjectAccess::makeNode(n->parent());
 }
 
 bool MDagPath::hasFn(MFn::Type type, MStatus* ReturnStatus) const {
   bool ok = dagNode(node_) != nullptr;
-  setStatus(ReturnStatus, ok ? MS::kSuccess : MS::kInvalidParameter);
+  mayasim::setStatus(ReturnStatus, ok ? MS::kSuccess : MS::kInvalidParameter);
   return ok && node_.hasFn(type);
 }
 
 MFn::Type MDagPath::apiType(MStatus* ReturnStatus) const {
   bool ok = dagNode(node_) != nullptr;
-  setStatus(ReturnStatus, ok ? MS::kSuccess : MS::kInvalidParameter);
+  mayasim::setStatus(ReturnStatus, ok ? MS::kSuccess : MS::kInvalidParameter);
   return ok ? node_.apiType() : MFn::kInvalid;
 }
 
 bool MDagPath::isValid(MStatus* ReturnStatus) const {
-  setStatus(ReturnStatus, MS::kSuccess);
+  mayasim::setStatus(ReturnStatus, MS::kSuccess);
   return dagNode(node_) != nullptr;
 }
 
@@ -91,13 +88,13 @@ MStatus MDagPath::extendToShape() {
 
 MString MDagPath::fullPathName(MStatus* ReturnStatus) const {
   bool ok = dagNode(node_) != nullptr;
-  setStatus(ReturnStatus, ok ? MS::kSuccess : MS::kInvalidParameter);
+  mayasim::setStatus(ReturnStatus, ok ? MS::kSuccess : MS::kInvalidParameter);
   return ok ? mstr(host().scene().fullPath(nodeIdOf(node_))) : MString();
 }
 
 MString MDagPath::partialPathName(MStatus* ReturnStatus) const {
   bool ok = dagNode(node_) != nullptr;
-  setStatus(ReturnStatus, ok ? MS::kSuccess : MS::kInvalidParameter);
+  mayasim::setStatus(ReturnStatus, ok ? MS::kSuccess : MS::kInvalidParameter);
   return ok ? mstr(host().scene().partialPath(nodeIdOf(node_))) : MString();
 }
 

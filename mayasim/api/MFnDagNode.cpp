@@ -6,6 +6,7 @@
 #include <maya/MStatus.h>
 #include <maya/MString.h>
 
+#include "api/ReturnStatus.h"
 #include "host/Host.h"
 #include "api/ObjectAccess.h"
 #include "scene/Scene.h"
@@ -18,10 +19,6 @@ using mayasim::str;
 
 namespace {
 
-void setStatus(MStatus* out, MStatus s) {
-  if (out) *out = s;
-}
-
 // The live DAG node the set is attached to, or nullptr.
 const scene::Node* attached(const MFnBase& fn) {
   const scene::Node* n = host().scene().node(nodeIdOf(ObjectAccess::fnObject(fn)));
@@ -31,9 +28,9 @@ const scene::Node* attached(const MFnBase& fn) {
 }  // namespace
 
 MFnDagNode::MFnDagNode() = default;
-MFnDagNode::MFnDagNode(MObject& object, MStatus* ret) { setStatus(ret, setObject(object)); }
-MFnDagNode::MFnDagNode(const MDagPath& object, MStatus* ret) { setStatus(ret, setObject(object)); }
-MFnDagNode::MFnDagNode(const MObject& object, MStatus* ret) { setStatus(ret, setObject(object)); }
+MFnDagNode::MFnDagNode(MObject& object, MStatus* ret) { mayasim::setStatus(ret, setObject(object)); }
+MFnDagNode::MFnDagNode(const MDagPath& object, MStatus* ret) { mayasim::setStatus(ret, setObject(object)); }
+MFnDagNode::MFnDagNode(const MObject& object, MStatus* ret) { mayasim::setStatus(ret, setObject(object)); }
 MFnDagNode::~MFnDagNode() = default;
 
 MFn::Type MFnDagNode::type() const { return MFn::kDagNode; }
@@ -83,7 +80,7 @@ MObject MFnDagNode::create(const MString& type, const MString& name, MObject& pa
   scene::Scene& scene = host().scene();
   const scene::NodeType* t = scene.findType(str(type));
   if (!t || !t->isDag()) {
-    setStatus(ReturnStatus, MS::kInvalidParameter);
+    mayasim::setStatus(ReturnStatus, MS::kInvalidParameter);
     return MObject();
   }
   scene::NodeId parentId = nodeIdOf(parent);
@@ -96,37 +93,37 @@ MObject MFnDagNode::create(const MString& type, const MString& name, MObject& pa
       parentId = transform;
     }
     scene::NodeId id = scene.createNode(str(type), str(name), parentId);
-    setStatus(ReturnStatus, setObject(ObjectAccess::makeNode(id)));
+    mayasim::setStatus(ReturnStatus, setObject(ObjectAccess::makeNode(id)));
     return ObjectAccess::makeNode(transform != scene::kNoNode ? transform : id);
   } catch (const scene::Error&) {
-    setStatus(ReturnStatus, MS::kInvalidParameter);
+    mayasim::setStatus(ReturnStatus, MS::kInvalidParameter);
     return MObject();
   }
 }
 
 unsigned int MFnDagNode::parentCount(MStatus* ReturnStatus) const {
   const scene::Node* n = attached(*this);
-  setStatus(ReturnStatus, n ? MS::kSuccess : MS::kInvalidParameter);
+  mayasim::setStatus(ReturnStatus, n ? MS::kSuccess : MS::kInvalidParameter);
   return n && n->parent() != scene::kNoNode ? 1 : 0;
 }
 
 MObject MFnDagNode::parent(unsigned int i, MStatus* ReturnStatus) const {
   const scene::Node* n = attached(*this);
   bool ok = n && i == 0 && n->parent() != scene::kNoNode;
-  setStatus(ReturnStatus, ok ? MS::kSuccess : MS::kInvalidParameter);
+  mayasim::setStatus(ReturnStatus, ok ? MS::kSuccess : MS::kInvalidParameter);
   return ok ? ObjectAccess::makeNode(n->parent()) : MObject();
 }
 
 unsigned int MFnDagNode::childCount(MStatus* ReturnStatus) const {
   const scene::Node* n = attached(*this);
-  setStatus(ReturnStatus, n ? MS::kSuccess : MS::kInvalidParameter);
+  mayasim::setStatus(ReturnStatus, n ? MS::kSuccess : MS::kInvalidParameter);
   return n ? static_cast<unsigned int>(n->children().size()) : 0;
 }
 
 MObject MFnDagNode::child(unsigned int i, MStatus* ReturnStatus) const {
   const scene::Node* n = attached(*this);
   bool ok = n && i < n->children().size();
-  setStatus(ReturnStatus, ok ? MS::kSuccess : MS::kInvalidParameter);
+  mayasim::setStatus(ReturnStatus, ok ? MS::kSuccess : MS::kInvalidParameter);
   return ok ? ObjectAccess::makeNode(n->children()[i]) : MObject();
 }
 
@@ -152,18 +149,18 @@ MStatus MFnDagNode::getPath(MDagPath& path) const {
 
 MDagPath MFnDagNode::dagPath(MStatus* ReturnStatus) const {
   MDagPath path;
-  setStatus(ReturnStatus, getPath(path));
+  mayasim::setStatus(ReturnStatus, getPath(path));
   return path;
 }
 
 MString MFnDagNode::fullPathName(MStatus* ReturnStatus) const {
   const scene::Node* n = attached(*this);
-  setStatus(ReturnStatus, n ? MS::kSuccess : MS::kInvalidParameter);
+  mayasim::setStatus(ReturnStatus, n ? MS::kSuccess : MS::kInvalidParameter);
   return n ? mstr(host().scene().fullPath(n->id())) : MString();
 }
 
 MString MFnDagNode::partialPathName(MStatus* ReturnStatus) const {
   const scene::Node* n = attached(*this);
-  setStatus(ReturnStatus, n ? MS::kSuccess : MS::kInvalidParameter);
+  mayasim::setStatus(ReturnStatus, n ? MS::kSuccess : MS::kInvalidParameter);
   return n ? mstr(host().scene().partialPath(n->id())) : MString();
 }

@@ -6,6 +6,7 @@
 #include <maya/MStatus.h>
 #include <maya/MString.h>
 
+#include "api/ReturnStatus.h"
 #include "host/Host.h"
 #include "api/ObjectAccess.h"
 #include "api/PluginNodeTypes.h"
@@ -19,18 +20,14 @@ using mayasim::str;
 
 namespace {
 
-void setStatus(MStatus* out, MStatus s) {
-  if (out) *out = s;
-}
-
 }  // namespace
 
 MFnDependencyNode::MFnDependencyNode() = default;
 MFnDependencyNode::MFnDependencyNode(MObject& object, MStatus* ReturnStatus) {
-  setStatus(ReturnStatus, setObject(object));
+  mayasim::setStatus(ReturnStatus, setObject(object));
 }
 MFnDependencyNode::MFnDependencyNode(const MObject& object, MStatus* ReturnStatus) {
-  setStatus(ReturnStatus, setObject(object));
+  mayasim::setStatus(ReturnStatus, setObject(object));
 }
 MFnDependencyNode::~MFnDependencyNode() = default;
 
@@ -48,24 +45,24 @@ MObject MFnDependencyNode::create(const MString& type, const MString& name, MSta
     scene::SuspendScope suspend(scene.undoQueue());
     id = scene.createNode(str(type), str(name));
   } catch (const scene::Error&) {
-    setStatus(ReturnStatus, MS::kInvalidParameter);
+    mayasim::setStatus(ReturnStatus, MS::kInvalidParameter);
     return MObject();
   }
   MObject object = ObjectAccess::makeNode(id);
-  setStatus(ReturnStatus, setObject(object));
+  mayasim::setStatus(ReturnStatus, setObject(object));
   return object;
 }
 
 MString MFnDependencyNode::typeName(MStatus* ReturnStatus) const {
   const scene::NodeType* t = host().scene().typeOf(nodeIdOf(ObjectAccess::fnObject(*this)));
-  setStatus(ReturnStatus, t ? MS::kSuccess : MS::kInvalidParameter);
+  mayasim::setStatus(ReturnStatus, t ? MS::kSuccess : MS::kInvalidParameter);
   return t ? mstr(t->name()) : MString();
 }
 
 MString MFnDependencyNode::name(MStatus* ReturnStatus) const {
   const MObject& o = ObjectAccess::fnObject(*this);
   const scene::Node* n = host().scene().node(nodeIdOf(o));
-  setStatus(ReturnStatus, o.isNull() ? MS::kInvalidParameter : MS::kSuccess);
+  mayasim::setStatus(ReturnStatus, o.isNull() ? MS::kInvalidParameter : MS::kSuccess);
   return n ? mstr(n->name()) : MString();
 }
 
@@ -78,16 +75,16 @@ MString MFnDependencyNode::setName(const MString& name, bool, MStatus* ReturnSta
   scene::Scene& scene = host().scene();
   scene::NodeId id = nodeIdOf(ObjectAccess::fnObject(*this));
   if (!scene.exists(id)) {
-    setStatus(ReturnStatus, MS::kInvalidParameter);
+    mayasim::setStatus(ReturnStatus, MS::kInvalidParameter);
     return MString();
   }
   try {
     scene::SuspendScope suspend(scene.undoQueue());
     std::string given = scene.rename(id, str(name));
-    setStatus(ReturnStatus, MS::kSuccess);
+    mayasim::setStatus(ReturnStatus, MS::kSuccess);
     return mstr(given);
   } catch (const scene::Error&) {
-    setStatus(ReturnStatus, MS::kInvalidParameter);
+    mayasim::setStatus(ReturnStatus, MS::kInvalidParameter);
     return this->name();
   }
 }
@@ -95,19 +92,19 @@ MString MFnDependencyNode::setName(const MString& name, bool, MStatus* ReturnSta
 MObject MFnDependencyNode::attribute(const MString& attrName, MStatus* ReturnStatus) const {
   const scene::NodeType* t = host().scene().typeOf(nodeIdOf(ObjectAccess::fnObject(*this)));
   int index = t ? t->findAttr(str(attrName)) : -1;
-  setStatus(ReturnStatus, index >= 0 ? MS::kSuccess : MS::kInvalidParameter);
+  mayasim::setStatus(ReturnStatus, index >= 0 ? MS::kSuccess : MS::kInvalidParameter);
   return index >= 0 ? ObjectAccess::makeAttribute(&t->attr(index)) : MObject();
 }
 
 bool MFnDependencyNode::hasAttribute(const MString& name, MStatus* ReturnStatus) const {
   const scene::NodeType* t = host().scene().typeOf(nodeIdOf(ObjectAccess::fnObject(*this)));
-  setStatus(ReturnStatus, t ? MS::kSuccess : MS::kInvalidParameter);
+  mayasim::setStatus(ReturnStatus, t ? MS::kSuccess : MS::kInvalidParameter);
   return t && t->findAttr(str(name)) >= 0;
 }
 
 unsigned int MFnDependencyNode::attributeCount(MStatus* ReturnStatus) const {
   const scene::NodeType* t = host().scene().typeOf(nodeIdOf(ObjectAccess::fnObject(*this)));
-  setStatus(ReturnStatus, t ? MS::kSuccess : MS::kInvalidParameter);
+  mayasim::setStatus(ReturnStatus, t ? MS::kSuccess : MS::kInvalidParameter);
   return t ? static_cast<unsigned int>(t->attrs().size()) : 0;
 }
 
@@ -115,14 +112,14 @@ MPlug MFnDependencyNode::findPlug(const MObject& attr, bool, MStatus* ReturnStat
   const MObject& node = ObjectAccess::fnObject(*this);
   const scene::NodeType* t = host().scene().typeOf(nodeIdOf(node));
   int index = t ? ObjectAccess::attrIndexIn(attr, *t) : -1;
-  setStatus(ReturnStatus, index >= 0 ? MS::kSuccess : MS::kInvalidParameter);
+  mayasim::setStatus(ReturnStatus, index >= 0 ? MS::kSuccess : MS::kInvalidParameter);
   return index >= 0 ? MPlug(node, ObjectAccess::makeAttribute(&t->attr(index))) : MPlug();
 }
 
 MPlug MFnDependencyNode::findPlug(const MString& attrName, bool, MStatus* ReturnStatus) const {
   MStatus status;
   MObject attr = attribute(attrName, &status);
-  setStatus(ReturnStatus, status);
+  mayasim::setStatus(ReturnStatus, status);
   return status ? MPlug(ObjectAccess::fnObject(*this), attr) : MPlug();
 }
 
@@ -142,6 +139,6 @@ MPxNode* MFnDependencyNode::userNode(MStatus* ReturnStatus) const {
                            ? static_cast<const mayasim::PluginNode*>(n->userData.get())
                            : nullptr;
   MPxNode* node = record ? record->object : nullptr;
-  setStatus(ReturnStatus, node ? MS::kSuccess : MS::kInvalidParameter);
+  mayasim::setStatus(ReturnStatus, node ? MS::kSuccess : MS::kInvalidParameter);
   return node;
 }

@@ -8,6 +8,7 @@
 #include <maya/MTypes.h>
 #include <maya/MVector.h>
 
+#include "api/ReturnStatus.h"
 #include "host/Host.h"
 #include "api/ObjectAccess.h"
 #include "scene/Scene.h"
@@ -17,10 +18,6 @@ using mayasim::nodeIdOf;
 using mayasim::ObjectAccess;
 
 namespace {
-
-void setStatus(MStatus* out, MStatus s) {
-  if (out) *out = s;
-}
 
 // The attached transform's compound plug `name` (translate, rotate, scale).
 scene::Plug transformPlug(const MFnBase& fn, const char* name) {
@@ -68,13 +65,13 @@ MVector parentsOffset(const MFnBase& fn) {
 
 MFnTransform::MFnTransform() = default;
 MFnTransform::MFnTransform(MObject& object, MStatus* ReturnStatus) {
-  setStatus(ReturnStatus, setObject(object));
+  mayasim::setStatus(ReturnStatus, setObject(object));
 }
 MFnTransform::MFnTransform(const MDagPath& object, MStatus* ReturnStatus) {
-  setStatus(ReturnStatus, setObject(object));
+  mayasim::setStatus(ReturnStatus, setObject(object));
 }
 MFnTransform::MFnTransform(const MObject& object, MStatus* ReturnStatus) {
-  setStatus(ReturnStatus, setObject(object));
+  mayasim::setStatus(ReturnStatus, setObject(object));
 }
 MFnTransform::~MFnTransform() = default;
 
@@ -87,10 +84,10 @@ MObject MFnTransform::create(MObject parent, MStatus* ReturnStatus) {
     scene::SuspendScope suspend(scene.undoQueue());
     scene::NodeId id = scene.createNode("transform", {}, nodeIdOf(parent));
     MObject object = ObjectAccess::makeNode(id);
-    setStatus(ReturnStatus, setObject(object));
+    mayasim::setStatus(ReturnStatus, setObject(object));
     return object;
   } catch (const scene::Error&) {
-    setStatus(ReturnStatus, MS::kInvalidParameter);
+    mayasim::setStatus(ReturnStatus, MS::kInvalidParameter);
     return MObject();
   }
 }
@@ -98,10 +95,10 @@ MObject MFnTransform::create(MObject parent, MStatus* ReturnStatus) {
 MVector MFnTransform::getTranslation(MSpace::Space space, MStatus* ReturnStatus) const {
   double t[3];
   if (!getTriple(*this, "translate", t)) {
-    setStatus(ReturnStatus, MS::kInvalidParameter);
+    mayasim::setStatus(ReturnStatus, MS::kInvalidParameter);
     return MVector();
   }
-  setStatus(ReturnStatus, MS::kSuccess);
+  mayasim::setStatus(ReturnStatus, MS::kSuccess);
   MVector v(t);
   return space == MSpace::kWorld ? v + parentsOffset(*this) : v;
 }

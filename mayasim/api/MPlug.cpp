@@ -5,6 +5,7 @@
 
 #include <cmath>
 
+#include "api/ReturnStatus.h"
 #include "host/Host.h"
 #include "api/ObjectAccess.h"
 #include "scene/Scene.h"
@@ -14,10 +15,6 @@ using mayasim::mstr;
 using mayasim::ObjectAccess;
 
 namespace {
-
-void setStatus(MStatus* out, bool ok, MStatus failure = MS::kFailure) {
-  if (out) *out = ok ? MStatus(MS::kSuccess) : failure;
-}
 
 // The plug when its node is in the scene now, else a null plug.
 scene::Plug livePlug(const MPlug& plug) {
@@ -46,18 +43,18 @@ MPlug::~MPlug() = default;
 MPlug& MPlug::operator=(const MPlug& other) = default;
 
 MObject MPlug::attribute(MStatus* ReturnStatus) const {
-  setStatus(ReturnStatus, !isNull());
+  mayasim::setStatusOk(ReturnStatus, !isNull());
   return attribute_;
 }
 
 MObject MPlug::node(MStatus* ReturnStatus) const {
-  setStatus(ReturnStatus, !isNull());
+  mayasim::setStatusOk(ReturnStatus, !isNull());
   return node_;
 }
 
 MString MPlug::name(MStatus* ReturnStatus) const {
   scene::Plug p = ObjectAccess::scenePlug(*this);
-  setStatus(ReturnStatus, !p.isNull());
+  mayasim::setStatusOk(ReturnStatus, !p.isNull());
   if (p.isNull()) return MString();
   scene::Scene& scene = host().scene();
   if (scene.exists(p.node)) return mstr(scene.plugName(p));
@@ -70,7 +67,7 @@ MString MPlug::partialName(bool includeNodeName, bool /*includeNonMandatoryIndic
                            bool /*useFullAttributePath*/, bool useLongNames,
                            MStatus* ReturnStatus) const {
   scene::Plug p = ObjectAccess::scenePlug(*this);
-  setStatus(ReturnStatus, !p.isNull());
+  mayasim::setStatusOk(ReturnStatus, !p.isNull());
   if (p.isNull()) return MString();
   scene::Scene& scene = host().scene();
   const auto& attr = scene.typeOf(p.node)->attr(p.attr);
@@ -82,20 +79,20 @@ MString MPlug::partialName(bool includeNodeName, bool /*includeNonMandatoryIndic
 }
 
 bool MPlug::isNull(MStatus* ReturnStatus) const {
-  setStatus(ReturnStatus, true);
+  mayasim::setStatusOk(ReturnStatus, true);
   return ObjectAccess::scenePlug(*this).isNull();
 }
 
 unsigned int MPlug::numChildren(MStatus* ReturnStatus) const {
   scene::Plug p = ObjectAccess::scenePlug(*this);
-  setStatus(ReturnStatus, !p.isNull());
+  mayasim::setStatusOk(ReturnStatus, !p.isNull());
   return static_cast<unsigned int>(host().scene().childPlugs(p).size());
 }
 
 MPlug MPlug::child(unsigned int index, MStatus* ReturnStatus) const {
   std::vector<scene::Plug> children = host().scene().childPlugs(ObjectAccess::scenePlug(*this));
   bool ok = index < children.size();
-  setStatus(ReturnStatus, ok, MS::kInvalidParameter);
+  mayasim::setStatusOk(ReturnStatus, ok, MS::kInvalidParameter);
   if (!ok) return MPlug();
   MPlug r(*this);
   const scene::NodeType* type = host().scene().typeOf(children[index].node);
@@ -105,7 +102,7 @@ MPlug MPlug::child(unsigned int index, MStatus* ReturnStatus) const {
 
 MPlug MPlug::parent(MStatus* ReturnStatus) const {
   scene::Plug p = host().scene().parentPlug(ObjectAccess::scenePlug(*this));
-  setStatus(ReturnStatus, !p.isNull(), MS::kInvalidParameter);
+  mayasim::setStatusOk(ReturnStatus, !p.isNull(), MS::kInvalidParameter);
   if (p.isNull()) return MPlug();
   MPlug r(*this);
   r.attribute_ = ObjectAccess::makeAttribute(&host().scene().typeOf(p.node)->attr(p.attr));
@@ -114,20 +111,20 @@ MPlug MPlug::parent(MStatus* ReturnStatus) const {
 
 bool MPlug::isCompound(MStatus* ReturnStatus) const {
   scene::Plug p = ObjectAccess::scenePlug(*this);
-  setStatus(ReturnStatus, !p.isNull());
+  mayasim::setStatusOk(ReturnStatus, !p.isNull());
   const scene::AttrDecl* decl = host().scene().decl(p);
   return decl && decl->isCompound();
 }
 
 bool MPlug::isConnected(MStatus* ReturnStatus) const {
   scene::Plug p = livePlug(*this);
-  setStatus(ReturnStatus, !p.isNull());
+  mayasim::setStatusOk(ReturnStatus, !p.isNull());
   return !p.isNull() && host().scene().hasConnections(p);
 }
 
 double MPlug::asDouble(MStatus* ReturnStatus) const {
   scene::Plug p = livePlug(*this);
-  setStatus(ReturnStatus, !p.isNull(), MS::kInvalidParameter);
+  mayasim::setStatusOk(ReturnStatus, !p.isNull(), MS::kInvalidParameter);
   return p.isNull() ? 0.0 : host().scene().getDouble(p);
 }
 
@@ -143,7 +140,7 @@ bool MPlug::asBool(MStatus* ReturnStatus) const { return asDouble(ReturnStatus) 
 
 MString MPlug::asString(MStatus* ReturnStatus) const {
   scene::Plug p = livePlug(*this);
-  setStatus(ReturnStatus, !p.isNull(), MS::kInvalidParameter);
+  mayasim::setStatusOk(ReturnStatus, !p.isNull(), MS::kInvalidParameter);
   return p.isNull() ? MString() : mstr(host().scene().getString(p));
 }
 
