@@ -10,9 +10,9 @@
 #include <maya/MPlug.h>
 #include <maya/MSelectionList.h>
 
-namespace {
+#include "nodes/zubNodeTypes.h"
 
-constexpr char kNodeType[] = "zubNode001";
+namespace {
 
 // One wire of the rig: a transform channel into the node, or back.
 struct Wire {
@@ -45,7 +45,7 @@ MStatus zubCmd_zubNode001::doIt(const MArgList&) {
     MFnTransform transform;
     transform.setObject(path);
 
-    const MObject node = modifier_.createNode(kNodeType);
+    const MObject node = modifier_.createNode(zubNodes::kZubNode001TypeName);
     MFnDependencyNode nodeFn(node);
     for (const Wire& wire : kWires) {
       const MPlug nodePlug = nodeFn.findPlug(wire.nodeAttribute, true);

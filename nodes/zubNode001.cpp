@@ -10,7 +10,7 @@
 #include <maya/MFnUnitAttribute.h>
 #include <maya/MPlug.h>
 
-#include "zubNodeIds.h"
+#include "nodes/zubNodeTypes.h"
 
 const MTypeId zubNode001::id(zubNodes::kZubNode001Id);
 

@@ -13,9 +13,11 @@
 #include <maya/MStatus.h>
 #include <maya/MTypeId.h>
 
+#include "nodes/zubNodeTypes.h"
+
 class zubNode001 : public MPxNode {
  public:
-  static constexpr char kTypeName[] = "zubNode001";
+  static constexpr const char* kTypeName = zubNodes::kZubNode001TypeName;
   static const MTypeId id;
 
   static MObject aDistance;  // input, linear: how far the wheel has rolled

@@ -7,7 +7,7 @@
 #include <maya/MPlug.h>
 #include <maya/MString.h>
 
-#include "zubNodeIds.h"
+#include "nodes/zubNodeTypes.h"
 
 const MTypeId zubNode_OSC::id(zubNodes::kZubNodeOscId);
 

@@ -10,9 +10,11 @@
 #include <maya/MStatus.h>
 #include <maya/MTypeId.h>
 
+#include "nodes/zubNodeTypes.h"
+
 class zubNode_OSC : public MPxNode {
  public:
-  static constexpr char kTypeName[] = "zubNode_OSC";
+  static constexpr const char* kTypeName = zubNodes::kZubNodeOscTypeName;
   static const MTypeId id;
 
   static MObject aSwitchedOnAt;  // string: local time of creation, "YYYY-MM-DD hh:mm:ss"

@@ -2,6 +2,7 @@
 
 #include <maya/MString.h>
 
+#include "nodes/zubNodeTypes.h"
 #include "osc/OscIdle.h"
 #include "plugin/PluginState.h"
 
@@ -15,7 +16,7 @@ MStatus zubCmd_toggleOSC::doIt(const MArgList& /*args*/) {
   if (pluginState.oscEnabled) {
     switchOscOff();
   } else {
-    pluginState.oscNode = modifier_.createNode(MString(kNodeType));
+    pluginState.oscNode = modifier_.createNode(MString(zubNodes::kZubNodeOscTypeName));
     switchOscOn();
   }
   return redoIt();

@@ -12,7 +12,6 @@
 class zubCmd_toggleOSC : public MPxCommand {
  public:
   static constexpr char kName[] = "zubCmd_toggleOSC";
-  static constexpr char kNodeType[] = "zubNode_OSC";
 
   ~zubCmd_toggleOSC() override;
   MStatus doIt(const MArgList& args) override;

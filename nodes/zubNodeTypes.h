@@ -1,4 +1,5 @@
-// Type ids of the zubNodes node types.
+// Names and type ids of the zubNodes node types. zubBase's commands create
+// nodes by these names, so both plug-ins take them from here.
 //
 // Maya writes these numbers into scene files and finds the node type by them
 // when it reads a file back, so they must never change once a scene uses them.
@@ -9,7 +10,10 @@
 
 namespace zubNodes {
 
-constexpr unsigned int kZubNode001Id = 0x0007A001;  // "zubNode001", the rolling-wheel rig
-constexpr unsigned int kZubNodeOscId = 0x0007A002;  // "zubNode_OSC", the OSC switch-on marker
+constexpr char kZubNode001TypeName[] = "zubNode001";
+constexpr char kZubNodeOscTypeName[] = "zubNode_OSC";
+
+constexpr unsigned int kZubNode001Id = 0x0007A001;  // the rolling-wheel rig
+constexpr unsigned int kZubNodeOscId = 0x0007A002;  // the OSC switch-on marker
 
 }  // namespace zubNodes
