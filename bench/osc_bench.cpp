@@ -4,14 +4,14 @@
 //
 //   osc_bench [--batches N] [--latency-samples N] [--idle-seconds S]
 #include <fcntl.h>
+#include <spawn.h>
 #include <sys/resource.h>
 #include <sys/wait.h>
-#include <spawn.h>
 
-#include <CLI/CLI.hpp>
 #include <ip/UdpSocket.h>
 #include <osc/OscPacketListener.h>
 #include <osc/OscReceivedElements.h>
+#include <CLI/CLI.hpp>
 
 #include <algorithm>
 #include <atomic>
@@ -57,7 +57,8 @@ std::vector<std::string> threeTokenMessages(int count) {
   std::vector<std::string> datagrams;
   for (int i = 0; i < count; ++i) {
     datagrams.push_back(zubosc::textMessage(
-        "/zubbase", std::to_string(i % 7) + " " + std::to_string(i % 5) + " " + std::to_string(i % 3)));
+        "/zubbase",
+        std::to_string(i % 7) + " " + std::to_string(i % 5) + " " + std::to_string(i % 3)));
   }
   return datagrams;
 }
@@ -100,7 +101,8 @@ double bareMessagesPerSecond(int batches) {
   mux.AttachSocketListener(&socket, &listener);
   const double rate = messagesPerSecond(kBarePort, batches, [&] { mux.Run(); });
   mux.DetachSocketListener(&socket, &listener);
-  if (listener.handled != static_cast<long>(batches) * kBatch) std::printf("  (bare receiver lost datagrams)\n");
+  if (listener.handled != static_cast<long>(batches) * kBatch)
+    std::printf("  (bare receiver lost datagrams)\n");
   return rate;
 }
 
@@ -112,7 +114,8 @@ double percentile(std::vector<double> values, double p) {
 
 // Runs the mayasim executable for `seconds` of idle time and returns its CPU seconds.
 double executableCpuSeconds(const std::string& commands, double seconds) {
-  std::vector<std::string> words = {MAYASIM_EXE, "--quiet", "-c", commands, "--idle", std::to_string(seconds)};
+  std::vector<std::string> words = {MAYASIM_EXE, "--quiet", "-c",
+                                    commands,    "--idle",  std::to_string(seconds)};
   std::vector<char*> argv;
   for (std::string& w : words) argv.push_back(w.data());
   argv.push_back(nullptr);
@@ -137,9 +140,12 @@ int main(int argc, char** argv) {
   int batches = 50;
   int latencySamples = 1000;
   double idleSeconds = 2.0;
-  app.add_option("--batches", batches, "batches of 100 messages for the throughput figures")->capture_default_str();
-  app.add_option("--latency-samples", latencySamples, "messages for the latency figure")->capture_default_str();
-  app.add_option("--idle-seconds", idleSeconds, "length of the idle CPU measurements")->capture_default_str();
+  app.add_option("--batches", batches, "batches of 100 messages for the throughput figures")
+      ->capture_default_str();
+  app.add_option("--latency-samples", latencySamples, "messages for the latency figure")
+      ->capture_default_str();
+  app.add_option("--idle-seconds", idleSeconds, "length of the idle CPU measurements")
+      ->capture_default_str();
   CLI11_PARSE(app, argc, argv);
 
   setenv("ZUBBASE_OSC_PORT", std::to_string(kPluginPort).c_str(), 1);
@@ -149,7 +155,8 @@ int main(int argc, char** argv) {
   host.setOutputSink(&quiet);
   const std::string loadNodes = "loadPlugin \"" ZUB_NODES_PLUGIN "\";";
   const std::string loadBase = "loadPlugin \"" ZUB_BASE_PLUGIN "\";";
-  const std::string setup = "source \"" ZUB_SCRIPTS_DIR "/zubOscPanel.mel\"; zubOscPanel; polyCube;"
+  const std::string setup = "source \"" ZUB_SCRIPTS_DIR
+                            "/zubOscPanel.mel\"; zubOscPanel; polyCube;"
                             "zubCmd_changeOSCValues -separator \" \";"
                             "zubCmd_changeOSCValues -index 0 -name pCube1.translateX -factor 1;"
                             "zubCmd_changeOSCValues -index 1 -name pCube1.translateY -factor 1;"
@@ -169,23 +176,23 @@ int main(int argc, char** argv) {
   const std::size_t executed = host.trace().size();
   host.clearTrace();
   const double bare = bareMessagesPerSecond(batches);
-  std::printf("  end to end  : %10.0f msg/s  (%.2f us/msg, %.1f MEL texts/msg)\n", endToEnd, 1e6 / endToEnd,
+  std::printf("  end to end  : %10.0f msg/s  (%.2f us/msg, %.1f MEL texts/msg)\n", endToEnd,
+              1e6 / endToEnd,
               static_cast<double>(executed) / (static_cast<double>(batches) * kBatch));
   std::printf("  bare oscpack: %10.0f msg/s  (%.2f us/msg)\n", bare, 1e6 / bare);
   std::printf("  ratio       : %10.3f  (target >= 0.1)\n", endToEnd / bare);
 
   // Where the time goes: the same nine MEL texts run directly, without OSC.
-  const std::vector<std::string> texts = {
-      "zubCmd_getOSC",
-      "textField -text \"/zubbase\" -edit tfOscChannel;",
-      "textField -text \"1 2 3\" -edit tfOscMessage;",
-      "textField -text \"1\" -edit $tfOscTokens[0];",
-      "setAttr pCube1.translateX 1;",
-      "textField -text \"2\" -edit $tfOscTokens[1];",
-      "setAttr pCube1.translateY 2;",
-      "textField -text \"3\" -edit $tfOscTokens[2];",
-      "setAttr pCube1.translateZ 3;",
-      "textField -text \"3\" -edit tfOscTokensNumber;"};
+  const std::vector<std::string> texts = {"zubCmd_getOSC",
+                                          "textField -text \"/zubbase\" -edit tfOscChannel;",
+                                          "textField -text \"1 2 3\" -edit tfOscMessage;",
+                                          "textField -text \"1\" -edit $tfOscTokens[0];",
+                                          "setAttr pCube1.translateX 1;",
+                                          "textField -text \"2\" -edit $tfOscTokens[1];",
+                                          "setAttr pCube1.translateY 2;",
+                                          "textField -text \"3\" -edit $tfOscTokens[2];",
+                                          "setAttr pCube1.translateZ 3;",
+                                          "textField -text \"3\" -edit tfOscTokensNumber;"};
   {
     // zubCmd_getOSC would wait for a datagram; time it separately, with one queued each time.
     const int rounds = batches * kBatch;
@@ -224,16 +231,20 @@ int main(int argc, char** argv) {
       for (const mayasim::TraceEntry& e : host.trace()) {
         if (e.text.rfind("setAttr pCube1.translateX", 0) == 0) {
           const long i = sent.load();
-          latencyUs.push_back(std::chrono::duration<double, std::micro>(now - sentAt[static_cast<std::size_t>(i)]).count());
+          latencyUs.push_back(
+              std::chrono::duration<double, std::micro>(now - sentAt[static_cast<std::size_t>(i)])
+                  .count());
           handled = i;
           break;
         }
       }
     }
     sender.join();
-    std::printf("  latency send -> end of the turn that set the attribute (%zu samples):\n", latencyUs.size());
+    std::printf("  latency send -> end of the turn that set the attribute (%zu samples):\n",
+                latencyUs.size());
     std::printf("                p50 %.1f us, p99 %.1f us, max %.1f us  (target p99 < 500 us)\n",
-                percentile(latencyUs, 0.50), percentile(latencyUs, 0.99), percentile(latencyUs, 1.0));
+                percentile(latencyUs, 0.50), percentile(latencyUs, 0.99),
+                percentile(latencyUs, 1.0));
   }
 
   // 3. CPU while OSC is on and nothing arrives, with idle events fired back to back.
@@ -246,20 +257,24 @@ int main(int argc, char** argv) {
       ++turns;
     }
     const double cpu = threadCpuSeconds() - cpuStart;
-    std::printf("  idle, in process: %.2f%% of one core (%ld empty turns in %.1f s)  (target < 1%%)\n",
-                100.0 * cpu / secondsSince(start), turns, secondsSince(start));
+    std::printf(
+        "  idle, in process: %.2f%% of one core (%ld empty turns in %.1f s)  (target < 1%%)\n",
+        100.0 * cpu / secondsSince(start), turns, secondsSince(start));
   }
   host.setOutputSink(nullptr);
   run("zubCmd_toggleOSC;");
 
 #ifdef MAYASIM_EXE
   {
-    const std::string base = std::string("loadPlugin \"" ZUB_NODES_PLUGIN "\"; ") + "loadPlugin \"" ZUB_BASE_PLUGIN "\";";
+    const std::string base = std::string("loadPlugin \"" ZUB_NODES_PLUGIN "\"; ") +
+                             "loadPlugin \"" ZUB_BASE_PLUGIN "\";";
     setenv("ZUBBASE_OSC_PORT", std::to_string(kPluginPort + 1).c_str(), 1);
     const double off = executableCpuSeconds(base, idleSeconds);
     const double on = executableCpuSeconds(base + " zubCmd_toggleOSC;", idleSeconds);
-    std::printf("  idle, mayasim executable for %.1f s: OSC off %.3f s CPU, OSC on %.3f s CPU -> %.2f%% of one core\n",
-                idleSeconds, off, on, 100.0 * (on - off) / idleSeconds);
+    std::printf(
+        "  idle, mayasim executable for %.1f s: OSC off %.3f s CPU, OSC on %.3f s CPU -> %.2f%% of "
+        "one core\n",
+        idleSeconds, off, on, 100.0 * (on - off) / idleSeconds);
   }
 #endif
   return 0;

@@ -23,7 +23,8 @@ void setUpHost() {
   static NullOutput quiet;
   mayasim::Host& host = mayasim::host();
   host.setOutputSink(&quiet);
-  host.execute("source \"" ZUB_SCRIPTS_DIR "/zubOscPanel.mel\"; zubOscPanel; polyCube;", false, false);
+  host.execute("source \"" ZUB_SCRIPTS_DIR "/zubOscPanel.mel\"; zubOscPanel; polyCube;", false,
+               false);
   pluginState.tokenSeparator = " ";
   const char* attributes[] = {"pCube1.translateX", "pCube1.translateY", "pCube1.rotateZ"};
   for (int i = 0; i < 3; ++i) {
@@ -40,6 +41,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   // A UDP payload is at most 65507 bytes; oscpack's socket reads at most 4098.
   if (size > 65507) return -1;
   const std::string datagram(reinterpret_cast<const char*>(data), size);
-  pluginState.oscListener.ProcessPacket(datagram.data(), static_cast<int>(datagram.size()), IpEndpointName());
+  pluginState.oscListener.ProcessPacket(datagram.data(), static_cast<int>(datagram.size()),
+                                        IpEndpointName());
   return 0;
 }

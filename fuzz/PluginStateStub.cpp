@@ -10,5 +10,7 @@ PluginState pluginState;
 PluginState::PluginState() = default;
 PluginState::~PluginState() = default;
 
+namespace zub {
 bool runReceiveTurn() { return false; }
 void endReceiveTurn() {}
+}  // namespace zub

@@ -74,8 +74,8 @@ MStatus zubNode001::compute(const MPlug& plug, MDataBlock& data) {
   CHECK_MSTATUS_AND_RETURN_IT(status);
   const MDataHandle radiusIn = data.inputValue(aRadius, &status);
   CHECK_MSTATUS_AND_RETURN_IT(status);
-  const double angle = rollAngle(distanceIn.asDistance().asCentimeters(),
-                                 radiusIn.asDistance().asCentimeters());
+  const double angle =
+      rollAngle(distanceIn.asDistance().asCentimeters(), radiusIn.asDistance().asCentimeters());
 
   MDataHandle rotationOut = data.outputValue(aRotation, &status);
   CHECK_MSTATUS_AND_RETURN_IT(status);

@@ -24,14 +24,14 @@ constexpr char kAddress[] = "/zubbase";
 // Shows the text fields and applies the mapping for one message text.
 void handleText(const char* text) {
   const MString message(text);
-  zub::runMel(oscmel::messageCommand(message));
+  zub::runMel(zub::messageCommand(message));
   if (pluginState.tokenSeparator.length() == 0) return;
 
   MStringArray tokens;
   message.split(pluginState.tokenSeparator.asChar()[0], tokens);
   const unsigned int count = tokens.length();
   for (unsigned int i = 0; i < count; ++i) {
-    zub::runMel(oscmel::tokenCommand(i, tokens[i]));
+    zub::runMel(zub::tokenCommand(i, tokens[i]));
     // Positions past the table get their field but no mapping.
     if (i >= static_cast<unsigned int>(kTokenSlots)) continue;
     const MString& attribute = pluginState.tokenAttributes[i];
@@ -39,20 +39,22 @@ void handleText(const char* text) {
     const double value = tokens[i].asDouble() * pluginState.tokenFactors[i];
     // An overflowing token ("1e999") has no MEL form; it drives nothing.
     if (!std::isfinite(value)) continue;
-    zub::runMel(oscmel::mappingCommand(attribute, value));
+    zub::runMel(zub::mappingCommand(attribute, value));
   }
-  zub::runMel(oscmel::countCommand(count));
+  zub::runMel(zub::countCommand(count));
 }
 
 }  // namespace
 
 ExamplePacketListener::~ExamplePacketListener() = default;
 
-void ExamplePacketListener::ProcessPacket(const char* data, int size, const IpEndpointName& remoteEndpoint) {
-  const std::string problem = zub::checkOscPacket(data, size > 0 ? static_cast<std::size_t>(size) : 0);
+void ExamplePacketListener::ProcessPacket(const char* data, int size,
+                                          const IpEndpointName& remoteEndpoint) {
+  const std::string problem =
+      zub::checkOscPacket(data, size > 0 ? static_cast<std::size_t>(size) : 0);
   if (!problem.empty()) {
     MGlobal::displayError(MString("ERRORE: ") + problem.c_str());
-    endReceiveTurn();
+    zub::endReceiveTurn();
     return;
   }
   osc::OscPacketListener::ProcessPacket(data, size, remoteEndpoint);
@@ -61,7 +63,7 @@ void ExamplePacketListener::ProcessPacket(const char* data, int size, const IpEn
 void ExamplePacketListener::ProcessMessage(const osc::ReceivedMessage& m,
                                            const IpEndpointName& /*remoteEndpoint*/) {
   const char* address = m.AddressPattern();
-  zub::runMel(oscmel::channelCommand(MString(address)));
+  zub::runMel(zub::channelCommand(MString(address)));
   try {
     if (std::strcmp(address, kAddress) == 0) {
       const char* text = nullptr;
@@ -72,5 +74,5 @@ void ExamplePacketListener::ProcessMessage(const osc::ReceivedMessage& m,
   } catch (const osc::Exception& e) {
     MGlobal::displayError(MString("ERRORE: ") + e.what());
   }
-  endReceiveTurn();
+  zub::endReceiveTurn();
 }

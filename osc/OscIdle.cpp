@@ -7,6 +7,8 @@
 #include "plugin/PluginState.h"
 #include "plugin/RunMel.h"
 
+namespace zub {
+
 void oscIdleCallback(void* /*clientData*/) { zub::runMel(zubCmd_getOSC::kName); }
 
 void switchOscOn() {
@@ -21,3 +23,5 @@ void switchOscOff() {
   pluginState.idleCallbackId = 0;
   pluginState.oscEnabled = false;
 }
+
+}  // namespace zub

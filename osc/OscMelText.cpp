@@ -2,7 +2,7 @@
 
 #include "plugin/RunMel.h"
 
-namespace oscmel {
+namespace zub {
 
 namespace {
 constexpr char kTextFieldText[] = "textField -text ";
@@ -30,4 +30,4 @@ MString countCommand(unsigned int count) {
          "\" -edit tfOscTokensNumber;";
 }
 
-}  // namespace oscmel
+}  // namespace zub

@@ -6,7 +6,7 @@
 
 #include <maya/MString.h>
 
-namespace oscmel {
+namespace zub {
 
 // textField -text "<address>" -edit tfOscChannel;
 MString channelCommand(const MString& address);
@@ -19,4 +19,4 @@ MString mappingCommand(const MString& attribute, double value);
 // textField -text "<count>" -edit tfOscTokensNumber;
 MString countCommand(unsigned int count);
 
-}  // namespace oscmel
+}  // namespace zub

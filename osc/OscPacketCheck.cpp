@@ -52,7 +52,10 @@ std::string checkArguments(const char* tags, Cursor& c) {
   for (const char* tag = tags; *tag != '\0'; ++tag) {
     std::size_t fixed = 0;
     switch (*tag) {
-      case 'T': case 'F': case 'N': case 'I':
+      case 'T':
+      case 'F':
+      case 'N':
+      case 'I':
         continue;
       case '[':
         ++arrayDepth;
@@ -60,13 +63,20 @@ std::string checkArguments(const char* tags, Cursor& c) {
       case ']':
         if (--arrayDepth < 0) return "type tag ']' closes no array";
         continue;
-      case 'i': case 'f': case 'c': case 'r': case 'm':
+      case 'i':
+      case 'f':
+      case 'c':
+      case 'r':
+      case 'm':
         fixed = 4;
         break;
-      case 'h': case 't': case 'd':
+      case 'h':
+      case 't':
+      case 'd':
         fixed = 8;
         break;
-      case 's': case 'S': {
+      case 's':
+      case 'S': {
         if (c.left == 0) return std::string("argument '") + *tag + "' is missing";
         std::string error = readString(c, "string argument");
         if (!error.empty()) return error;
@@ -119,10 +129,11 @@ std::string checkBundle(Cursor c, int depth) {
     const std::uint32_t size = bigEndian32(c.p);
     c.skip(4);
     if (size == 0) return "bundle element is empty";
-    if (size % 4 != 0) return "bundle element size " + std::to_string(size) + " is not a multiple of four";
+    if (size % 4 != 0)
+      return "bundle element size " + std::to_string(size) + " is not a multiple of four";
     if (size > c.left) {
-      return "bundle element size " + std::to_string(size) + " exceeds the " + std::to_string(c.left) +
-             " bytes left in the bundle";
+      return "bundle element size " + std::to_string(size) + " exceeds the " +
+             std::to_string(c.left) + " bytes left in the bundle";
     }
     std::string error = checkPacket(Cursor{c.p, size}, depth);
     if (!error.empty()) return error;
@@ -134,7 +145,8 @@ std::string checkBundle(Cursor c, int depth) {
 // `depth` counts the bundles around this packet.
 std::string checkPacket(Cursor c, int depth) {
   if (c.left == 0) return "packet is empty";
-  if (c.left % 4 != 0) return "packet size " + std::to_string(c.left) + " is not a multiple of four";
+  if (c.left % 4 != 0)
+    return "packet size " + std::to_string(c.left) + " is not a multiple of four";
   if (c.p[0] == '#') return checkBundle(c, depth + 1);
   return checkMessage(c);
 }

@@ -12,6 +12,8 @@
 #include "plugin/LibraryErrorText.h"
 #include "plugin/PluginState.h"
 
+namespace zub {
+
 namespace {
 
 // The socket's own multiplexer is private to it, and its only bounded run is
@@ -82,3 +84,5 @@ bool runReceiveTurn() {
 void endReceiveTurn() {
   if (runningLoop != nullptr) runningLoop->stop();
 }
+
+}  // namespace zub

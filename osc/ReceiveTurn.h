@@ -8,6 +8,8 @@
 // host's main thread.
 #pragma once
 
+namespace zub {
+
 // Longest wait of one turn for a datagram with a message.
 constexpr int kReceiveTurnTimeoutMs = 10;
 
@@ -20,3 +22,5 @@ bool runReceiveTurn();
 // Ends the running turn once the current datagram has been handled; called by
 // the listener after every message. Does nothing outside a turn.
 void endReceiveTurn();
+
+}  // namespace zub

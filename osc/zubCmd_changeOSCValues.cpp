@@ -45,7 +45,8 @@ MStatus zubCmd_changeOSCValues::doIt(const MArgList& args) {
     db.getFlagArgument(kFactorFlag, 0, factor);
   }
 
-  if (db.isFlagSet(kSeparatorFlag)) db.getFlagArgument(kSeparatorFlag, 0, pluginState.tokenSeparator);
+  if (db.isFlagSet(kSeparatorFlag))
+    db.getFlagArgument(kSeparatorFlag, 0, pluginState.tokenSeparator);
   if (hasIndex) {
     pluginState.tokenAttributes[index] = name;
     pluginState.tokenFactors[index] = factor.asDouble();

@@ -9,5 +9,5 @@ void* zubCmd_getOSC::creator() { return new zubCmd_getOSC; }
 // Success also when the turn ended with nothing received, or with a datagram
 // that was reported as malformed.
 MStatus zubCmd_getOSC::doIt(const MArgList& /*args*/) {
-  return runReceiveTurn() ? MStatus(MS::kSuccess) : MStatus(MS::kFailure);
+  return zub::runReceiveTurn() ? MStatus(MS::kSuccess) : MStatus(MS::kFailure);
 }

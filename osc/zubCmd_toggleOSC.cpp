@@ -14,10 +14,10 @@ void* zubCmd_toggleOSC::creator() { return new zubCmd_toggleOSC; }
 // modifier holds only the node made by a switch-on.
 MStatus zubCmd_toggleOSC::doIt(const MArgList& /*args*/) {
   if (pluginState.oscEnabled) {
-    switchOscOff();
+    zub::switchOscOff();
   } else {
     pluginState.oscNode = modifier_.createNode(MString(zubNodes::kZubNodeOscTypeName));
-    switchOscOn();
+    zub::switchOscOn();
   }
   return redoIt();
 }

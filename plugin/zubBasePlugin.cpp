@@ -63,7 +63,7 @@ PLUGIN_EXPORT MStatus initializePlugin(MObject obj) {
 
 PLUGIN_EXPORT MStatus uninitializePlugin(MObject obj) {
   // The idle callback points into this library; it must not outlive it.
-  switchOscOff();
+  zub::switchOscOff();
   MFnPlugin plugin(obj);
   for (const CommandEntry& command : kCommands) {
     plugin.deregisterCommand(command.name);

@@ -40,21 +40,42 @@ bool takesValue(char type) { return type != 'T' && type != 'F' && type != 'N' &&
 
 void appendArgument(osc::OutboundPacketStream& out, char type, const std::string& value) {
   switch (type) {
-    case 's': out << value.c_str(); break;
-    case 'S': out << osc::Symbol(value.c_str()); break;
-    case 'i': out << static_cast<osc::int32>(parseInteger(value, INT32_MIN, INT32_MAX)); break;
-    case 'h': out << static_cast<osc::int64>(parseInteger(value, INT64_MIN, INT64_MAX)); break;
-    case 'f': out << static_cast<float>(parseReal(value)); break;
-    case 'd': out << parseReal(value); break;
+    case 's':
+      out << value.c_str();
+      break;
+    case 'S':
+      out << osc::Symbol(value.c_str());
+      break;
+    case 'i':
+      out << static_cast<osc::int32>(parseInteger(value, INT32_MIN, INT32_MAX));
+      break;
+    case 'h':
+      out << static_cast<osc::int64>(parseInteger(value, INT64_MIN, INT64_MAX));
+      break;
+    case 'f':
+      out << static_cast<float>(parseReal(value));
+      break;
+    case 'd':
+      out << parseReal(value);
+      break;
     case 'c':
       if (value.size() != 1) throw std::invalid_argument("a char argument takes one character");
       out << value[0];
       break;
-    case 'T': out << true; break;
-    case 'F': out << false; break;
-    case 'N': out << osc::OscNil; break;
-    case 'I': out << osc::Infinitum; break;
-    default: throw std::invalid_argument(std::string("unknown OSC type tag '") + type + "'");
+    case 'T':
+      out << true;
+      break;
+    case 'F':
+      out << false;
+      break;
+    case 'N':
+      out << osc::OscNil;
+      break;
+    case 'I':
+      out << osc::Infinitum;
+      break;
+    default:
+      throw std::invalid_argument(std::string("unknown OSC type tag '") + type + "'");
   }
 }
 
@@ -73,7 +94,8 @@ std::string formatFixed(double value) {
 }
 
 void replaceAll(std::string& text, const std::string& from, const std::string& to) {
-  for (std::size_t at = text.find(from); at != std::string::npos; at = text.find(from, at + to.size())) {
+  for (std::size_t at = text.find(from); at != std::string::npos;
+       at = text.find(from, at + to.size())) {
     text.replace(at, from.size(), to);
   }
 }
@@ -145,7 +167,8 @@ int pluginPort() {
   try {
     return static_cast<int>(parseInteger(text, 1, 65535));
   } catch (const std::invalid_argument&) {
-    throw std::invalid_argument(std::string("ZUBBASE_OSC_PORT \"") + text + "\" is not a port from 1 to 65535");
+    throw std::invalid_argument(std::string("ZUBBASE_OSC_PORT \"") + text +
+                                "\" is not a port from 1 to 65535");
   }
 }
 
@@ -155,15 +178,19 @@ struct Sender::Socket {
 };
 
 Sender::Sender(const std::string& host, int port) {
-  if (port < 1 || port > 65535) throw std::invalid_argument("port " + std::to_string(port) + " is out of range");
+  if (port < 1 || port > 65535)
+    throw std::invalid_argument("port " + std::to_string(port) + " is out of range");
   const unsigned long address = GetHostByName(host.c_str());
   // oscpack gives 0 for a host it cannot resolve.
-  if (address == 0 && host != "0.0.0.0") throw std::invalid_argument("unknown host \"" + host + "\"");
+  if (address == 0 && host != "0.0.0.0")
+    throw std::invalid_argument("unknown host \"" + host + "\"");
   socket_ = std::make_unique<Socket>(IpEndpointName(address, port));
 }
 
 Sender::~Sender() = default;
 
-void Sender::send(const std::string& datagram) { socket_->socket.Send(datagram.data(), datagram.size()); }
+void Sender::send(const std::string& datagram) {
+  socket_->socket.Send(datagram.data(), datagram.size());
+}
 
 }  // namespace zubosc

@@ -63,9 +63,14 @@ int main(int argc, char** argv) {
   int intervalMs = 50;
   CLI::App* stream = app.add_subcommand("stream", "send a paced stream of text messages");
   stream->add_option("address", address, "OSC address")->required();
-  stream->add_option("pattern", pattern, "text; {i}, {sin} and {cos} are replaced per message")->required();
-  stream->add_option("-n,--count", count, "number of messages")->capture_default_str()->check(CLI::NonNegativeNumber);
-  stream->add_option("--interval-ms", intervalMs, "pause between messages")->capture_default_str()->check(CLI::NonNegativeNumber);
+  stream->add_option("pattern", pattern, "text; {i}, {sin} and {cos} are replaced per message")
+      ->required();
+  stream->add_option("-n,--count", count, "number of messages")
+      ->capture_default_str()
+      ->check(CLI::NonNegativeNumber);
+  stream->add_option("--interval-ms", intervalMs, "pause between messages")
+      ->capture_default_str()
+      ->check(CLI::NonNegativeNumber);
 
   std::string hex;
   CLI::App* raw = app.add_subcommand("raw", "send raw bytes, given in hexadecimal");
@@ -81,7 +86,8 @@ int main(int argc, char** argv) {
       sender.send(zubosc::textBundle(pairsOf(items)));
     } else if (*stream) {
       for (long i = 0; i < count; ++i) {
-        if (i > 0 && intervalMs > 0) std::this_thread::sleep_for(std::chrono::milliseconds(intervalMs));
+        if (i > 0 && intervalMs > 0)
+          std::this_thread::sleep_for(std::chrono::milliseconds(intervalMs));
         sender.send(zubosc::textMessage(address, zubosc::streamText(pattern, i)));
       }
     } else if (*raw) {

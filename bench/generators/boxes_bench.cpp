@@ -80,7 +80,8 @@ bool writeImage(const std::filesystem::path& path, unsigned int size, bool gradi
   std::vector<unsigned char> pixels(std::size_t{size} * size * 4, 0);
   for (std::size_t i = 0; i < pixels.size(); i += 4) {
     const std::size_t column = (i / 4) % size;
-    pixels[i] = gradient ? static_cast<unsigned char>(1 + column * 254 / std::max(1u, size - 1)) : 255;
+    pixels[i] =
+        gradient ? static_cast<unsigned char>(1 + column * 254 / std::max(1u, size - 1)) : 255;
     pixels[i + 3] = 255;
   }
   MImage image;
@@ -125,14 +126,16 @@ int childMain(const std::string& image, double cubes, int runs) {
 }
 
 // Runs this program again as a child for one process's runs.
-std::vector<RunFigures> childRuns(const std::string& self, const std::string& image, unsigned int size, int runs) {
-  const std::string command = "'" + self + "' --child '" + image + "' --size " + std::to_string(size) +
-                              " --runs " + std::to_string(runs);
+std::vector<RunFigures> childRuns(const std::string& self, const std::string& image,
+                                  unsigned int size, int runs) {
+  const std::string command = "'" + self + "' --child '" + image + "' --size " +
+                              std::to_string(size) + " --runs " + std::to_string(runs);
   std::vector<RunFigures> figures;
   FILE* pipe = popen(command.c_str(), "r");
   if (!pipe) return figures;
   RunFigures f;
-  while (std::fscanf(pipe, " run %lf %lf %lf", &f.wall, &f.cpu, &f.bytesPerCube) == 3) figures.push_back(f);
+  while (std::fscanf(pipe, " run %lf %lf %lf", &f.wall, &f.cpu, &f.bytesPerCube) == 3)
+    figures.push_back(f);
   if (pclose(pipe) != 0) figures.clear();
   return figures;
 }
@@ -151,7 +154,8 @@ int main(int argc, char** argv) {
   int processes = 3;
   std::string child;
   app.add_option("--size", size, "side of the images, in pixels")->check(CLI::Range(1u, 2048u));
-  app.add_option("--runs", runs, "runs in each process, each on an empty scene")->check(CLI::Range(1, 20));
+  app.add_option("--runs", runs, "runs in each process, each on an empty scene")
+      ->check(CLI::Range(1, 20));
   app.add_option("--processes", processes, "fresh processes per image")->check(CLI::Range(1, 20));
   app.add_option("--child", child, "(internal) run in this process on the image file given");
   CLI11_PARSE(app, argc, argv);
@@ -160,8 +164,9 @@ int main(int argc, char** argv) {
   if (!child.empty()) return childMain(child, cubes, runs);
 
   const std::string self = std::filesystem::read_symlink("/proc/self/exe").string();
-  std::printf("zubCmd_boxesFromImage, %u x %u images (%.0f cubes), %d processes x %d runs, medians\n", size,
-              size, cubes, processes, runs);
+  std::printf(
+      "zubCmd_boxesFromImage, %u x %u images (%.0f cubes), %d processes x %d runs, medians\n", size,
+      size, cubes, processes, runs);
   bool allMet = true;
   for (const bool gradient : {false, true}) {
     const std::filesystem::path image =
@@ -190,14 +195,15 @@ int main(int argc, char** argv) {
     std::filesystem::remove(image);
     const double firstRate = median(firstCpu);
     allMet = allMet && firstRate >= kTargetCubesPerSecond;
-    std::printf("  %-9s first run : %8.0f cubes/s CPU, %8.0f cubes/s wall, +%.0f bytes/cube resident\n",
-                gradient ? "gradient" : "all-red", firstRate, median(firstWall), median(bytes));
+    std::printf(
+        "  %-9s first run : %8.0f cubes/s CPU, %8.0f cubes/s wall, +%.0f bytes/cube resident\n",
+        gradient ? "gradient" : "all-red", firstRate, median(firstWall), median(bytes));
     if (!laterCpu.empty())
-      std::printf("  %-9s later runs: %8.0f cubes/s CPU, %8.0f cubes/s wall\n", "", median(laterCpu),
-                  median(laterWall));
+      std::printf("  %-9s later runs: %8.0f cubes/s CPU, %8.0f cubes/s wall\n", "",
+                  median(laterCpu), median(laterWall));
     if (median(bytes) > kTargetBytesPerCube) allMet = false;
   }
-  std::printf("targets: first run >= %.0f cubes/s CPU, <= %.0f bytes/cube: %s\n", kTargetCubesPerSecond,
-              kTargetBytesPerCube, allMet ? "met" : "NOT met");
+  std::printf("targets: first run >= %.0f cubes/s CPU, <= %.0f bytes/cube: %s\n",
+              kTargetCubesPerSecond, kTargetBytesPerCube, allMet ? "met" : "NOT met");
   return 0;
 }

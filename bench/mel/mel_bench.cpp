@@ -113,7 +113,8 @@ double childCpuSeconds(const std::vector<std::string>& words) {
   if (failed != 0) return -1;
   int status = 0;
   rusage usage{};
-  if (wait4(pid, &status, 0, &usage) != pid || !WIFEXITED(status) || WEXITSTATUS(status) != 0) return -1;
+  if (wait4(pid, &status, 0, &usage) != pid || !WIFEXITED(status) || WEXITSTATUS(status) != 0)
+    return -1;
   return static_cast<double>(usage.ru_utime.tv_sec + usage.ru_stime.tv_sec) +
          static_cast<double>(usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) * 1e-6;
 }
@@ -123,7 +124,8 @@ double childCpuSeconds(const std::vector<std::string>& words) {
 // times; without arguments it only starts.
 class External {
  public:
-  External(std::string exe, std::filesystem::path script) : exe_(std::move(exe)), script_(std::move(script)) {}
+  External(std::string exe, std::filesystem::path script)
+      : exe_(std::move(exe)), script_(std::move(script)) {}
 
   bool available() const { return childCpuSeconds({exe_, script_.string()}) >= 0; }
 
@@ -132,7 +134,8 @@ class External {
     std::vector<double> startup, full;
     for (int i = 0; i < runs; ++i) {
       startup.push_back(childCpuSeconds({exe_, script_.string()}));
-      full.push_back(childCpuSeconds({exe_, script_.string(), p.proc, std::to_string(p.n), std::to_string(kRepeats)}));
+      full.push_back(childCpuSeconds(
+          {exe_, script_.string(), p.proc, std::to_string(p.n), std::to_string(kRepeats)}));
     }
     return std::max(0.0, median(full) - median(startup)) / kRepeats;
   }
@@ -186,9 +189,12 @@ int main(int argc, char** argv) {
   CLI::App app("MEL in mayasim next to tclsh and python3");
   int runs = 5;
   int loopN = 200000, stringN = 20000, callsN = 100000, attrsN = 20000;
-  app.add_option("--runs", runs, "runs of each program; medians are printed")->check(CLI::Range(1, 50));
-  app.add_option("--loop", loopN, "iterations of the integer loop")->check(CLI::Range(1, 100000000));
-  app.add_option("--string", stringN, "appends in the string program (also run at 4x)")->check(CLI::Range(1, 10000000));
+  app.add_option("--runs", runs, "runs of each program; medians are printed")
+      ->check(CLI::Range(1, 50));
+  app.add_option("--loop", loopN, "iterations of the integer loop")
+      ->check(CLI::Range(1, 100000000));
+  app.add_option("--string", stringN, "appends in the string program (also run at 4x)")
+      ->check(CLI::Range(1, 10000000));
   app.add_option("--calls", callsN, "proc calls")->check(CLI::Range(1, 100000000));
   app.add_option("--attrs", attrsN, "setAttr/getAttr pairs")->check(CLI::Range(1, 10000000));
   CLI11_PARSE(app, argc, argv);
@@ -203,21 +209,24 @@ int main(int argc, char** argv) {
 
   // The tool's own scripts: the procs, then the call named on the command line.
   const std::filesystem::path tclScript = writeScript(
-      ".tcl", std::string(kTclProcs) +
-                  "if {$argc == 3} { lassign $argv p n r; for {set i 0} {$i < $r} {incr i} { $p $n } }\n");
+      ".tcl",
+      std::string(kTclProcs) +
+          "if {$argc == 3} { lassign $argv p n r; for {set i 0} {$i < $r} {incr i} { $p $n } }\n");
   const std::filesystem::path pyScript = writeScript(
-      ".py", std::string(kPythonProcs) +
-                 "import sys\nif len(sys.argv) == 4:\n"
-                 "    for _ in range(int(sys.argv[3])): globals()[sys.argv[1]](int(sys.argv[2]))\n");
+      ".py",
+      std::string(kPythonProcs) +
+          "import sys\nif len(sys.argv) == 4:\n"
+          "    for _ in range(int(sys.argv[3])): globals()[sys.argv[1]](int(sys.argv[2]))\n");
   const External tcl("tclsh8.6", tclScript);
   const External python(realExecutable("python3", "import sys; print(sys.executable)"), pyScript);
   const bool haveTcl = tcl.available(), havePython = python.available();
 
-  const std::vector<Program> programs = {{"integer loop (s += i)", "loopSum", loopN},
-                                         {"string += \"ab\"", "stringAppend", stringN},
-                                         {"string += \"ab\", 4x as many", "stringAppend", 4 * stringN},
-                                         {"proc call (s = addOne(s))", "procCalls", callsN},
-                                         {"setAttr + getAttr", "attrSetGet", attrsN}};
+  const std::vector<Program> programs = {
+      {"integer loop (s += i)", "loopSum", loopN},
+      {"string += \"ab\"", "stringAppend", stringN},
+      {"string += \"ab\", 4x as many", "stringAppend", 4 * stringN},
+      {"proc call (s = addOne(s))", "procCalls", callsN},
+      {"setAttr + getAttr", "attrSetGet", attrsN}};
 
   std::printf("MEL benchmarks: CPU microseconds per iteration, median of %d runs\n", runs);
   std::printf("  %-30s %9s %10s %10s %10s %9s %9s\n", "program", "n", "mayasim", "tclsh", "python3",
@@ -233,12 +242,13 @@ int main(int argc, char** argv) {
     const double py = havePython ? python.seconds(p, runs) : 0;
     const double per = 1e6 / p.n;
     melPerOp.push_back(mel * per);
-    std::printf("  %-30s %9d %10.4f %10.4f %10.4f %9.2f %9.2f\n", p.label, p.n, mel * per, t * per, py * per,
-                t > 0 ? mel / t : 0.0, py > 0 ? mel / py : 0.0);
+    std::printf("  %-30s %9d %10.4f %10.4f %10.4f %9.2f %9.2f\n", p.label, p.n, mel * per, t * per,
+                py * per, t > 0 ? mel / t : 0.0, py > 0 ? mel / py : 0.0);
   }
   std::printf("  string building, time per append at 4x the length ÷ at 1x: %.2f (1 is linear)\n",
               melPerOp[2] / melPerOp[1]);
-  std::printf("  one MEL proc call (calls loop minus the integer loop): %.4f us\n", melPerOp[3] - melPerOp[0]);
+  std::printf("  one MEL proc call (calls loop minus the integer loop): %.4f us\n",
+              melPerOp[3] - melPerOp[0]);
   if (!haveTcl) std::printf("  (tclsh8.6 not found: its columns are 0)\n");
   if (!havePython) std::printf("  (python3 not found: its columns are 0)\n");
 

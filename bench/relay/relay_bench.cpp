@@ -17,10 +17,10 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
-#include <CLI/CLI.hpp>
 #include <ip/UdpSocket.h>
 #include <osc/OscPacketListener.h>
 #include <osc/OscReceivedElements.h>
+#include <CLI/CLI.hpp>
 
 #include <algorithm>
 #include <atomic>
@@ -49,7 +49,9 @@ double median(std::vector<double> values) {
   return values[values.size() / 2];
 }
 
-double seconds(const timeval& t) { return static_cast<double>(t.tv_sec) + static_cast<double>(t.tv_usec) * 1e-6; }
+double seconds(const timeval& t) {
+  return static_cast<double>(t.tv_sec) + static_cast<double>(t.tv_usec) * 1e-6;
+}
 
 // Counts the datagrams that reach the sink port while it runs.
 class Sink {
@@ -89,9 +91,15 @@ class Sink {
 class Relay {
  public:
   Relay() {
-    std::vector<std::string> words = {ZUB_RELAY_EXE, "--listen", std::to_string(kRelayPort), "--to",
-                                      "127.0.0.1:" + std::to_string(kSinkPort), "--route", "/1/fader1 0 -> 0",
-                                      "--route", "/accxyz 1 -> 1"};
+    std::vector<std::string> words = {ZUB_RELAY_EXE,
+                                      "--listen",
+                                      std::to_string(kRelayPort),
+                                      "--to",
+                                      "127.0.0.1:" + std::to_string(kSinkPort),
+                                      "--route",
+                                      "/1/fader1 0 -> 0",
+                                      "--route",
+                                      "/accxyz 1 -> 1"};
     std::vector<char*> argv;
     for (std::string& w : words) argv.push_back(w.data());
     argv.push_back(nullptr);
@@ -119,8 +127,10 @@ class Relay {
 void sendFaders(int port, long count, long pace) {
   zubosc::Sender sender("127.0.0.1", port);
   std::vector<std::string> datagrams;
-  for (int i = 0; i < 1000; ++i) datagrams.push_back(zubosc::message("/1/fader1", "f", {std::to_string(i / 1000.0)}));
-  const auto pause = std::chrono::duration<double>(static_cast<double>(kChunk) / static_cast<double>(pace));
+  for (int i = 0; i < 1000; ++i)
+    datagrams.push_back(zubosc::message("/1/fader1", "f", {std::to_string(i / 1000.0)}));
+  const auto pause =
+      std::chrono::duration<double>(static_cast<double>(kChunk) / static_cast<double>(pace));
   auto next = Clock::now();
   for (long i = 0; i < count; ++i) {
     sender.send(datagrams[static_cast<std::size_t>(i % 1000)]);
@@ -199,9 +209,15 @@ int main(int argc, char** argv) {
   long messages = 100000;
   long pace = 40000;
   double idleSeconds = 2.0;
-  app.add_option("--runs", runs, "runs per figure; medians are printed")->capture_default_str()->check(CLI::PositiveNumber);
-  app.add_option("--messages", messages, "fader messages per run")->capture_default_str()->check(CLI::PositiveNumber);
-  app.add_option("--pace", pace, "messages sent per second")->capture_default_str()->check(CLI::PositiveNumber);
+  app.add_option("--runs", runs, "runs per figure; medians are printed")
+      ->capture_default_str()
+      ->check(CLI::PositiveNumber);
+  app.add_option("--messages", messages, "fader messages per run")
+      ->capture_default_str()
+      ->check(CLI::PositiveNumber);
+  app.add_option("--pace", pace, "messages sent per second")
+      ->capture_default_str()
+      ->check(CLI::PositiveNumber);
   app.add_option("--idle-seconds", idleSeconds, "length of each idle run")->capture_default_str();
   CLI11_PARSE(app, argc, argv);
 
@@ -235,11 +251,12 @@ int main(int argc, char** argv) {
   }
   const double relayRate = median(relayRates);
   const double bareRate = median(bareRates);
-  std::printf("zubOscRelay, %d runs of %ld fader messages sent at %ld/s (medians):\n", runs, messages, pace);
-  std::printf("  relay: %.0f messages per CPU second (%.0f of %ld lost), forwarding %.1f texts/s\n", relayRate,
-              median(relayLosses), messages, median(forwardRates));
-  std::printf("  bare oscpack receiver: %.0f messages per CPU second (%.0f of %ld lost)\n", bareRate,
-              median(bareLosses), messages);
+  std::printf("zubOscRelay, %d runs of %ld fader messages sent at %ld/s (medians):\n", runs,
+              messages, pace);
+  std::printf("  relay: %.0f messages per CPU second (%.0f of %ld lost), forwarding %.1f texts/s\n",
+              relayRate, median(relayLosses), messages, median(forwardRates));
+  std::printf("  bare oscpack receiver: %.0f messages per CPU second (%.0f of %ld lost)\n",
+              bareRate, median(bareLosses), messages);
   std::printf("  relay / bare: %.2f\n", relayRate / bareRate);
   std::printf("  relay idle: %.3f%% of one core over %.1f s\n", median(idleShares), idleSeconds);
   return 0;

@@ -56,24 +56,28 @@ int main(int argc, char** argv) {
       const render::Triangles t = render::sceneTriangles(host.scene());
       const double toTriangles = secondsSince(start);
       start = Clock::now();
-      const render::View view = render::frameView(*render::defaultCamera(camera), t.bounds,
-                                                  static_cast<float>(width) / static_cast<float>(height));
+      const render::View view =
+          render::frameView(*render::defaultCamera(camera), t.bounds,
+                            static_cast<float>(width) / static_cast<float>(height));
       const render::Picture picture = render::renderPicture(t, view, {width, height, true});
       const double draw = secondsSince(start);
       start = Clock::now();
       const std::string why = render::writePng(picture, out);
       const double png = secondsSince(start);
       start = Clock::now();
-      const bool ok = host.execute("playblast -cf \"" + out + "\" -wh " + std::to_string(width) + " " +
-                                       std::to_string(height) + " -p 100 -v false -fo -cam " + camera,
-                                   false, false);
+      const bool ok =
+          host.execute("playblast -cf \"" + out + "\" -wh " + std::to_string(width) + " " +
+                           std::to_string(height) + " -p 100 -v false -fo -cam " + camera,
+                       false, false);
       const double whole = secondsSince(start);
       if (!why.empty() || !ok) {
         std::fprintf(stderr, "failed: %s %s\n", why.c_str(), quiet.text().c_str());
         return 1;
       }
-      std::printf("%-5s %dx%d, %zu triangles: triangles %.3f s, render %.3f s, png %.3f s; playblast %.3f s\n",
-                  camera, width, height, t.triangleCount(), toTriangles, draw, png, whole);
+      std::printf(
+          "%-5s %dx%d, %zu triangles: triangles %.3f s, render %.3f s, png %.3f s; playblast %.3f "
+          "s\n",
+          camera, width, height, t.triangleCount(), toTriangles, draw, png, whole);
     }
   }
   std::printf("picture: %s\n", out.c_str());

@@ -23,9 +23,9 @@
 #include <initializer_list>
 #include <optional>
 
-#include "api/ReturnStatus.h"
 #include "api/ObjectAccess.h"
 #include "api/PluginNodeTypes.h"
+#include "api/ReturnStatus.h"
 
 using mayasim::AttrDraft;
 using mayasim::ObjectAccess;
@@ -86,8 +86,8 @@ MStatus editDraft(MFnBase& fn, Edit edit) {
 }
 
 // Makes a draft with the given names, attaches `fn` to it and returns it.
-MObject createDraft(MFnBase& fn, AttrDraft draft, const MString& fullName,
-                    const MString& briefName, MStatus* status) {
+MObject createDraft(MFnBase& fn, AttrDraft draft, const MString& fullName, const MString& briefName,
+                    MStatus* status) {
   draft.longName = mayasim::str(fullName);
   draft.shortName = briefName.length() ? mayasim::str(briefName) : draft.longName;
   if (draft.longName.empty()) {
@@ -108,9 +108,12 @@ MObject refuse(MStatus* status, MStatus why) {
 // A number as the attribute's type stores it: bools are 0 or 1, integers whole.
 double normalized(AttrType type, double value) {
   switch (type) {
-    case AttrType::Bool: return value != 0.0 ? 1.0 : 0.0;
-    case AttrType::Long: return std::round(value);
-    default: return value;
+    case AttrType::Bool:
+      return value != 0.0 ? 1.0 : 0.0;
+    case AttrType::Long:
+      return std::round(value);
+    default:
+      return value;
   }
 }
 
@@ -144,7 +147,7 @@ MString MFnAttribute::shortName(MStatus* ReturnStatus) const {
                   [](const scene::AttrDecl& s, AttrDraft*) { return mayasim::mstr(s.shortName); });
 }
 
-#define MAYASIM_ATTRIBUTE_FLAG(getter, field)                                        \
+#define MAYASIM_ATTRIBUTE_FLAG(getter, field)                                      \
   bool MFnAttribute::getter(MStatus* ReturnStatus) const {                         \
     return readDecl(*this, ReturnStatus, false,                                    \
                     [](const scene::AttrDecl& s, AttrDraft*) { return s.field; }); \
@@ -221,15 +224,20 @@ namespace {
 
 std::optional<AttrType> numericAttrType(MFnNumericData::Type type) {
   switch (type) {
-    case MFnNumericData::kBoolean: return AttrType::Bool;
+    case MFnNumericData::kBoolean:
+      return AttrType::Bool;
     case MFnNumericData::kByte:
     case MFnNumericData::kChar:
     case MFnNumericData::kShort:
     case MFnNumericData::kLong:
-    case MFnNumericData::kInt64: return AttrType::Long;
-    case MFnNumericData::kFloat: return AttrType::Float;
-    case MFnNumericData::kDouble: return AttrType::Double;
-    default: return std::nullopt;  // multi-value and address data: not in this host
+    case MFnNumericData::kInt64:
+      return AttrType::Long;
+    case MFnNumericData::kFloat:
+      return AttrType::Float;
+    case MFnNumericData::kDouble:
+      return AttrType::Double;
+    default:
+      return std::nullopt;  // multi-value and address data: not in this host
   }
 }
 
@@ -237,22 +245,31 @@ MFnNumericData::Type numericTypeOf(const scene::AttrDecl& s, const AttrDraft* d)
   if (d && (d->kind == AttrDraft::Kind::Numeric || d->kind == AttrDraft::Kind::Compound))
     return static_cast<MFnNumericData::Type>(d->numericType);
   switch (s.type) {
-    case AttrType::Bool: return MFnNumericData::kBoolean;
-    case AttrType::Long: return MFnNumericData::kLong;
-    case AttrType::Float: return MFnNumericData::kFloat;
-    case AttrType::Double: return MFnNumericData::kDouble;
-    case AttrType::Double3: return MFnNumericData::k3Double;
-    default: return MFnNumericData::kInvalid;
+    case AttrType::Bool:
+      return MFnNumericData::kBoolean;
+    case AttrType::Long:
+      return MFnNumericData::kLong;
+    case AttrType::Float:
+      return MFnNumericData::kFloat;
+    case AttrType::Double:
+      return MFnNumericData::kDouble;
+    case AttrType::Double3:
+      return MFnNumericData::k3Double;
+    default:
+      return MFnNumericData::kInvalid;
   }
 }
 
 // The three-value numeric type of a compound whose children are `child`.
 MFnNumericData::Type tripleOf(AttrType child) {
   switch (child) {
-    case AttrType::Float: return MFnNumericData::k3Float;
+    case AttrType::Float:
+      return MFnNumericData::k3Float;
     case AttrType::Long:
-    case AttrType::Bool: return MFnNumericData::k3Long;
-    default: return MFnNumericData::k3Double;
+    case AttrType::Bool:
+      return MFnNumericData::k3Long;
+    default:
+      return MFnNumericData::k3Double;
   }
 }
 
@@ -407,10 +424,16 @@ MObject MFnUnitAttribute::create(const MString& fullName, const MString& briefNa
   draft.kind = AttrDraft::Kind::Unit;
   draft.unitType = unitType;
   switch (unitType) {
-    case kAngle: draft.type = AttrType::Angle; break;
-    case kDistance: draft.type = AttrType::Distance; break;
-    case kTime: return refuse(ReturnStatus, MS::kNotImplemented);  // no time in this host
-    default: return refuse(ReturnStatus, MS::kInvalidParameter);
+    case kAngle:
+      draft.type = AttrType::Angle;
+      break;
+    case kDistance:
+      draft.type = AttrType::Distance;
+      break;
+    case kTime:
+      return refuse(ReturnStatus, MS::kNotImplemented);  // no time in this host
+    default:
+      return refuse(ReturnStatus, MS::kInvalidParameter);
   }
   draft.defaultValue = defaultValue;
   return createDraft(*this, std::move(draft), fullName, briefName, ReturnStatus);
@@ -429,9 +452,12 @@ MObject MFnUnitAttribute::create(const MString& fullName, const MString& briefNa
 MFnUnitAttribute::Type MFnUnitAttribute::unitType(MStatus* ReturnStatus) const {
   return readDecl(*this, ReturnStatus, kInvalid, [](const scene::AttrDecl& s, AttrDraft*) {
     switch (s.type) {
-      case AttrType::Angle: return kAngle;
-      case AttrType::Distance: return kDistance;
-      default: return kInvalid;
+      case AttrType::Angle:
+        return kAngle;
+      case AttrType::Distance:
+        return kDistance;
+      default:
+        return kInvalid;
     }
   });
 }
@@ -495,11 +521,17 @@ MObject MFnTypedAttribute::create(const MString& fullName, const MString& briefN
   draft.kind = AttrDraft::Kind::Typed;
   draft.dataType = type;
   switch (type) {
-    case MFnData::kString: draft.type = AttrType::String; break;
-    case MFnData::kMesh: draft.type = AttrType::Mesh; break;
+    case MFnData::kString:
+      draft.type = AttrType::String;
+      break;
+    case MFnData::kMesh:
+      draft.type = AttrType::Mesh;
+      break;
     case MFnData::kInvalid:
-    case MFnData::kLast: return refuse(ReturnStatus, MS::kInvalidParameter);
-    default: return refuse(ReturnStatus, MS::kNotImplemented);
+    case MFnData::kLast:
+      return refuse(ReturnStatus, MS::kInvalidParameter);
+    default:
+      return refuse(ReturnStatus, MS::kNotImplemented);
   }
   return createDraft(*this, std::move(draft), fullName, briefName, ReturnStatus);
 }
@@ -507,9 +539,12 @@ MObject MFnTypedAttribute::create(const MString& fullName, const MString& briefN
 MFnData::Type MFnTypedAttribute::attrType(MStatus* ReturnStatus) const {
   return readDecl(*this, ReturnStatus, MFnData::kInvalid, [](const scene::AttrDecl& s, AttrDraft*) {
     switch (s.type) {
-      case AttrType::String: return MFnData::kString;
-      case AttrType::Mesh: return MFnData::kMesh;
-      default: return MFnData::kInvalid;
+      case AttrType::String:
+        return MFnData::kString;
+      case AttrType::Mesh:
+        return MFnData::kMesh;
+      default:
+        return MFnData::kInvalid;
     }
   });
 }

@@ -50,9 +50,9 @@ struct ResultFrameScope {
 
 // "(kFailure): Unexpected Internal Failure", as a failed command reports.
 std::string statusText(const MStatus& status) {
-  static const char* const names[] = {"kSuccess",         "kFailure",          "kInsufficientMemory",
-                                      "kInvalidParameter", "kLicenseFailure",   "kUnknownParameter",
-                                      "kNotImplemented",   "kNotFound",         "kEndOfFile"};
+  static const char* const names[] = {"kSuccess",          "kFailure",        "kInsufficientMemory",
+                                      "kInvalidParameter", "kLicenseFailure", "kUnknownParameter",
+                                      "kNotImplemented",   "kNotFound",       "kEndOfFile"};
   return std::string("(") + names[status.statusCode()] + "): " + str(status.errorString());
 }
 

@@ -6,8 +6,8 @@
 #include <maya/MString.h>
 #include <maya/MStringArray.h>
 
-#include "host/Host.h"
 #include "api/ObjectAccess.h"
+#include "host/Host.h"
 
 using mayasim::host;
 using mayasim::str;
@@ -20,18 +20,22 @@ void append(mel::Value element) {
   mel::Value* current = host().currentResult();
   if (!current) {
     switch (element.type()) {
-      case mel::ValueType::Int: host().setCurrentResult(std::vector<int>{element.asInt()}); break;
+      case mel::ValueType::Int:
+        host().setCurrentResult(std::vector<int>{element.asInt()});
+        break;
       case mel::ValueType::Float:
         host().setCurrentResult(std::vector<double>{element.asFloat()});
         break;
-      default: host().setCurrentResult(std::vector<std::string>{element.asString()}); break;
+      default:
+        host().setCurrentResult(std::vector<std::string>{element.asString()});
+        break;
     }
     return;
   }
   mel::ValueType t = current->type();
   if ((t == mel::ValueType::IntArray || t == mel::ValueType::Int) && element.isInt()) {
-    std::vector<int> v = t == mel::ValueType::Int ? std::vector<int>{current->asInt()}
-                                                  : current->asIntArray();
+    std::vector<int> v =
+        t == mel::ValueType::Int ? std::vector<int>{current->asInt()} : current->asIntArray();
     v.push_back(element.asInt());
     host().setCurrentResult(std::move(v));
   } else if ((t == mel::ValueType::FloatArray || t == mel::ValueType::Float) && element.isFloat()) {
@@ -50,7 +54,9 @@ void append(mel::Value element) {
           case mel::ValueType::FloatArray:
             v.push_back(mel::formatDouble(current->asFloatArray()[i]));
             break;
-          default: v.push_back(current->asStringArray()[i]); break;
+          default:
+            v.push_back(current->asStringArray()[i]);
+            break;
         }
       }
     } else {

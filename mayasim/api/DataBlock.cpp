@@ -22,10 +22,10 @@
 #include <utility>
 #include <vector>
 
-#include "api/ReturnStatus.h"
-#include "host/Host.h"
 #include "api/ObjectAccess.h"
 #include "api/PluginNodeTypes.h"
+#include "api/ReturnStatus.h"
+#include "host/Host.h"
 #include "scene/Scene.h"
 
 using mayasim::ObjectAccess;
@@ -340,8 +340,8 @@ bool computePluginNode(MPxNode& node, scene::Scene& scene, scene::NodeId id,
   try {
     status = ObjectAccess::computeWithBlock(node, plug, &state);
   } catch (const std::exception& e) {
-    host().output().error(scene.plugName(scene::Plug{id, attr.index}) + ": compute failed: " +
-                          e.what());
+    host().output().error(scene.plugName(scene::Plug{id, attr.index}) +
+                          ": compute failed: " + e.what());
     return true;
   } catch (...) {
     host().output().error(scene.plugName(scene::Plug{id, attr.index}) + ": compute failed");

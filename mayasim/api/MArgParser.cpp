@@ -12,10 +12,10 @@
 #include <map>
 #include <optional>
 
-#include "api/ReturnStatus.h"
 #include "api/ArgValues.h"
-#include "host/Host.h"
 #include "api/ObjectAccess.h"
+#include "api/ReturnStatus.h"
+#include "host/Host.h"
 
 using mayasim::ObjectAccess;
 
@@ -47,7 +47,7 @@ struct MArgParser::Impl {
 
   const mel::Value* commandArg(unsigned int index) const {
     return index < positional.size() && index < syntax.commandArgs.size() ? &positional[index]
-                                                                           : nullptr;
+                                                                          : nullptr;
   }
 
   std::vector<std::string> objects() const {
@@ -110,7 +110,9 @@ std::optional<unsigned int> asUnsigned(const mel::Value& v) {
   return static_cast<unsigned int>(*i);
 }
 
-std::optional<MString> asMString(const mel::Value& v) { return mayasim::mstr(mayasim::argAsString(v)); }
+std::optional<MString> asMString(const mel::Value& v) {
+  return mayasim::mstr(mayasim::argAsString(v));
+}
 
 }  // namespace
 
@@ -220,7 +222,8 @@ MStatus MArgParser::getFlagArgument(const char* flag, unsigned int index,
   return readInto(impl_->flagValue(flag, index), result, asUnsigned);
 }
 
-bool MArgParser::flagArgumentBool(const char* flag, unsigned int index, MStatus* ReturnStatus) const {
+bool MArgParser::flagArgumentBool(const char* flag, unsigned int index,
+                                  MStatus* ReturnStatus) const {
   bool r = false;
   MStatus s = getFlagArgument(flag, index, r);
   if (ReturnStatus) *ReturnStatus = s;

@@ -9,9 +9,9 @@
 #include <optional>
 #include <vector>
 
+#include "api/ObjectAccess.h"
 #include "host/Host.h"
 #include "scene/NodeCapture.h"
-#include "api/ObjectAccess.h"
 #include "scene/Scene.h"
 
 using mayasim::host;

@@ -4,9 +4,9 @@
 #include <maya/MStatus.h>
 #include <maya/MString.h>
 
+#include "api/ObjectAccess.h"
 #include "api/ReturnStatus.h"
 #include "host/Host.h"
-#include "api/ObjectAccess.h"
 #include "scene/Scene.h"
 
 using mayasim::host;

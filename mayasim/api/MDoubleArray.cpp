@@ -6,7 +6,8 @@
 MDoubleArray::MDoubleArray() = default;
 MDoubleArray::MDoubleArray(const MDoubleArray& other) = default;
 MDoubleArray::MDoubleArray(const double src[], unsigned int count) : items_(src, src + count) {}
-MDoubleArray::MDoubleArray(unsigned int initialSize, double initialValue) : items_(initialSize, initialValue) {}
+MDoubleArray::MDoubleArray(unsigned int initialSize, double initialValue)
+    : items_(initialSize, initialValue) {}
 MDoubleArray::~MDoubleArray() = default;
 MDoubleArray& MDoubleArray::operator=(const MDoubleArray& other) = default;
 

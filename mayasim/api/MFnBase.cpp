@@ -17,7 +17,9 @@ MObject MFnBase::object(MStatus* ReturnStatus) const {
   return *object_;
 }
 
-MStatus MFnBase::setObject(MObject& object) { return setObject(static_cast<const MObject&>(object)); }
+MStatus MFnBase::setObject(MObject& object) {
+  return setObject(static_cast<const MObject&>(object));
+}
 
 MStatus MFnBase::setObject(const MObject& object) {
   if (!object.hasFn(type())) {

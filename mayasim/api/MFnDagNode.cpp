@@ -6,9 +6,9 @@
 #include <maya/MStatus.h>
 #include <maya/MString.h>
 
+#include "api/ObjectAccess.h"
 #include "api/ReturnStatus.h"
 #include "host/Host.h"
-#include "api/ObjectAccess.h"
 #include "scene/Scene.h"
 
 using mayasim::host;
@@ -28,9 +28,15 @@ const scene::Node* attached(const MFnBase& fn) {
 }  // namespace
 
 MFnDagNode::MFnDagNode() = default;
-MFnDagNode::MFnDagNode(MObject& object, MStatus* ret) { mayasim::setStatus(ret, setObject(object)); }
-MFnDagNode::MFnDagNode(const MDagPath& object, MStatus* ret) { mayasim::setStatus(ret, setObject(object)); }
-MFnDagNode::MFnDagNode(const MObject& object, MStatus* ret) { mayasim::setStatus(ret, setObject(object)); }
+MFnDagNode::MFnDagNode(MObject& object, MStatus* ret) {
+  mayasim::setStatus(ret, setObject(object));
+}
+MFnDagNode::MFnDagNode(const MDagPath& object, MStatus* ret) {
+  mayasim::setStatus(ret, setObject(object));
+}
+MFnDagNode::MFnDagNode(const MObject& object, MStatus* ret) {
+  mayasim::setStatus(ret, setObject(object));
+}
 MFnDagNode::~MFnDagNode() = default;
 
 MFn::Type MFnDagNode::type() const { return MFn::kDagNode; }

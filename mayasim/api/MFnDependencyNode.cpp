@@ -6,10 +6,10 @@
 #include <maya/MStatus.h>
 #include <maya/MString.h>
 
-#include "api/ReturnStatus.h"
-#include "host/Host.h"
 #include "api/ObjectAccess.h"
 #include "api/PluginNodeTypes.h"
+#include "api/ReturnStatus.h"
+#include "host/Host.h"
 #include "scene/Scene.h"
 
 using mayasim::host;
@@ -18,9 +18,7 @@ using mayasim::nodeIdOf;
 using mayasim::ObjectAccess;
 using mayasim::str;
 
-namespace {
-
-}  // namespace
+namespace {}  // namespace
 
 MFnDependencyNode::MFnDependencyNode() = default;
 MFnDependencyNode::MFnDependencyNode(MObject& object, MStatus* ReturnStatus) {

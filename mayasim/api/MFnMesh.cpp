@@ -5,8 +5,8 @@
 #include <maya/MObject.h>
 #include <maya/MStatus.h>
 
-#include "host/Host.h"
 #include "api/ObjectAccess.h"
+#include "host/Host.h"
 #include "scene/Scene.h"
 
 using mayasim::host;

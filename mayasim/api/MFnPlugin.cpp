@@ -8,9 +8,9 @@
 #include <maya/MStatus.h>
 #include <maya/MString.h>
 
-#include "host/Host.h"
 #include "api/CommandDispatch.h"
 #include "api/ObjectAccess.h"
+#include "host/Host.h"
 #include "scene/Scene.h"
 
 using mayasim::host;
@@ -76,7 +76,8 @@ MStatus MFnPlugin::registerCommand(const MString& commandName, MCreatorFunction 
                                    MCreateSyntaxFunction createSyntaxFunction) {
   int index = ObjectAccess::pluginIndex(ObjectAccess::fnObject(*this));
   if (index < 0) return MS::kFailure;
-  return mayasim::registerPluginCommand(index, str(commandName), creatorFunction, createSyntaxFunction)
+  return mayasim::registerPluginCommand(index, str(commandName), creatorFunction,
+                                        createSyntaxFunction)
              ? MS::kSuccess
              : MS::kFailure;
 }

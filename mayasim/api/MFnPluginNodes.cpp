@@ -16,9 +16,9 @@
 #include <memory>
 #include <string>
 
-#include "host/Host.h"
 #include "api/ObjectAccess.h"
 #include "api/PluginNodeTypes.h"
+#include "host/Host.h"
 #include "scene/Error.h"
 #include "scene/Scene.h"
 

@@ -8,9 +8,9 @@
 #include <maya/MTypes.h>
 #include <maya/MVector.h>
 
+#include "api/ObjectAccess.h"
 #include "api/ReturnStatus.h"
 #include "host/Host.h"
-#include "api/ObjectAccess.h"
 #include "scene/Scene.h"
 
 using mayasim::host;

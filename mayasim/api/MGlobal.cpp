@@ -9,8 +9,8 @@
 
 #include <algorithm>
 
-#include "host/Host.h"
 #include "api/ObjectAccess.h"
+#include "host/Host.h"
 #include "scene/Scene.h"
 
 using mayasim::host;
@@ -29,8 +29,7 @@ int MGlobal::apiVersion() { return MAYA_API_VERSION; }
 
 MStatus MGlobal::getActiveSelectionList(MSelectionList& dest, bool) {
   dest.clear();
-  for (scene::NodeId id : host().scene().selection())
-    dest.add(mayasim::ObjectAccess::makeNode(id));
+  for (scene::NodeId id : host().scene().selection()) dest.add(mayasim::ObjectAccess::makeNode(id));
   return MS::kSuccess;
 }
 
@@ -45,10 +44,18 @@ MStatus MGlobal::setActiveSelectionList(const MSelectionList& src, ListAdjustmen
   }
   try {
     switch (listAdjustment) {
-      case kReplaceList: scene.select(ids, scene::SelectMode::Replace); break;
-      case kXORWithList: scene.select(ids, scene::SelectMode::Toggle); break;
-      case kAddToList: scene.select(ids, scene::SelectMode::Add); break;
-      case kRemoveFromList: scene.select(ids, scene::SelectMode::Remove); break;
+      case kReplaceList:
+        scene.select(ids, scene::SelectMode::Replace);
+        break;
+      case kXORWithList:
+        scene.select(ids, scene::SelectMode::Toggle);
+        break;
+      case kAddToList:
+        scene.select(ids, scene::SelectMode::Add);
+        break;
+      case kRemoveFromList:
+        scene.select(ids, scene::SelectMode::Remove);
+        break;
       case kAddToHeadOfList: {
         std::vector<scene::NodeId> all = ids;
         for (scene::NodeId id : scene.selection())
@@ -122,7 +129,8 @@ MStatus MGlobal::executeCommand(const MString& command, bool displayEnabled, boo
 
 MStatus MGlobal::executeCommand(const MString& command, int& result, bool displayEnabled,
                                 bool undoEnabled) {
-  return run(command, displayEnabled, undoEnabled, [&](const mel::Value& v) { result = v.asInt(); });
+  return run(command, displayEnabled, undoEnabled,
+             [&](const mel::Value& v) { result = v.asInt(); });
 }
 
 MStatus MGlobal::executeCommand(const MString& command, double& result, bool displayEnabled,
@@ -147,8 +155,8 @@ MStatus MGlobal::executeCommand(const MString& command, MIntArray& result, bool 
   });
 }
 
-MStatus MGlobal::executeCommand(const MString& command, MDoubleArray& result,
-                                bool displayEnabled, bool undoEnabled) {
+MStatus MGlobal::executeCommand(const MString& command, MDoubleArray& result, bool displayEnabled,
+                                bool undoEnabled) {
   return run(command, displayEnabled, undoEnabled, [&](const mel::Value& v) {
     MDoubleArray out;
     for (const mel::Value& e : elements(v)) out.append(e.asFloat());
@@ -156,8 +164,8 @@ MStatus MGlobal::executeCommand(const MString& command, MDoubleArray& result,
   });
 }
 
-MStatus MGlobal::executeCommand(const MString& command, MStringArray& result,
-                                bool displayEnabled, bool undoEnabled) {
+MStatus MGlobal::executeCommand(const MString& command, MStringArray& result, bool displayEnabled,
+                                bool undoEnabled) {
   return run(command, displayEnabled, undoEnabled, [&](const mel::Value& v) {
     MStringArray out;
     for (const mel::Value& e : elements(v)) out.append(mstr(e.asString()));

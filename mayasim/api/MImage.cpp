@@ -186,9 +186,12 @@ void MImage::setPixels(unsigned char* pixels, unsigned int width, unsigned int h
 
 unsigned int MImage::depth() const {
   switch (impl_->type) {
-    case kByte: return kChannels;
-    case kFloat: return kChannels * sizeof(float);
-    default: return 0;
+    case kByte:
+      return kChannels;
+    case kFloat:
+      return kChannels * sizeof(float);
+    default:
+      return 0;
   }
 }
 

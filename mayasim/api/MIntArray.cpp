@@ -6,7 +6,8 @@
 MIntArray::MIntArray() = default;
 MIntArray::MIntArray(const MIntArray& other) = default;
 MIntArray::MIntArray(const int src[], unsigned int count) : items_(src, src + count) {}
-MIntArray::MIntArray(unsigned int initialSize, int initialValue) : items_(initialSize, initialValue) {}
+MIntArray::MIntArray(unsigned int initialSize, int initialValue)
+    : items_(initialSize, initialValue) {}
 MIntArray::~MIntArray() = default;
 MIntArray& MIntArray::operator=(const MIntArray& other) = default;
 

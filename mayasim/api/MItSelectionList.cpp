@@ -6,8 +6,8 @@
 #include <maya/MStatus.h>
 #include <maya/MStringArray.h>
 
-#include "host/Host.h"
 #include "api/ObjectAccess.h"
+#include "host/Host.h"
 #include "scene/Scene.h"
 
 using mayasim::host;
@@ -80,7 +80,7 @@ MStatus MItSelectionList::getDagPath(MDagPath& dagPath, MObject&) { return getDa
 MStatus MItSelectionList::getDagPath(MDagPath& dagPath) {
   if (position_ >= items_.size()) return MS::kFailure;
   return MDagPath::getAPathTo(items_[position_], dagPath) ? MStatus(MS::kSuccess)
-                                                           : MStatus(MS::kFailure);
+                                                          : MStatus(MS::kFailure);
 }
 
 MStatus MItSelectionList::getStrings(MStringArray& array) {

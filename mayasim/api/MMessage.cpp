@@ -4,8 +4,8 @@
 #include <maya/MString.h>
 #include <maya/MStringArray.h>
 
-#include "host/Host.h"
 #include "api/ObjectAccess.h"
+#include "host/Host.h"
 
 MStatus MMessage::removeCallback(MCallbackId id) {
   return mayasim::host().removeCallback(id) ? MS::kSuccess : MS::kFailure;

@@ -1,8 +1,8 @@
 #include <maya/MFn.h>
 #include <maya/MObject.h>
 
-#include "host/Host.h"
 #include "api/ObjectAccess.h"
+#include "host/Host.h"
 #include "scene/Scene.h"
 
 using mayasim::ObjectAccess;
@@ -88,28 +88,50 @@ bool MObject::isNull() const {
 
 const char* MObject::apiTypeStr() const {
   switch (apiType()) {
-    case MFn::kInvalid: return "kInvalid";
-    case MFn::kBase: return "kBase";
-    case MFn::kNamedObject: return "kNamedObject";
-    case MFn::kModel: return "kModel";
-    case MFn::kDependencyNode: return "kDependencyNode";
-    case MFn::kDagNode: return "kDagNode";
-    case MFn::kTransform: return "kTransform";
-    case MFn::kJoint: return "kJoint";
-    case MFn::kShape: return "kShape";
-    case MFn::kCamera: return "kCamera";
-    case MFn::kLocator: return "kLocator";
-    case MFn::kMesh: return "kMesh";
-    case MFn::kMeshGeom: return "kMeshGeom";
-    case MFn::kLight: return "kLight";
-    case MFn::kPointLight: return "kPointLight";
-    case MFn::kPluginDependNode: return "kPluginDependNode";
-    case MFn::kAttribute: return "kAttribute";
-    case MFn::kNumericAttribute: return "kNumericAttribute";
-    case MFn::kUnitAttribute: return "kUnitAttribute";
-    case MFn::kTypedAttribute: return "kTypedAttribute";
-    case MFn::kMeshData: return "kMeshData";
-    case MFn::kLast: return "kLast";
+    case MFn::kInvalid:
+      return "kInvalid";
+    case MFn::kBase:
+      return "kBase";
+    case MFn::kNamedObject:
+      return "kNamedObject";
+    case MFn::kModel:
+      return "kModel";
+    case MFn::kDependencyNode:
+      return "kDependencyNode";
+    case MFn::kDagNode:
+      return "kDagNode";
+    case MFn::kTransform:
+      return "kTransform";
+    case MFn::kJoint:
+      return "kJoint";
+    case MFn::kShape:
+      return "kShape";
+    case MFn::kCamera:
+      return "kCamera";
+    case MFn::kLocator:
+      return "kLocator";
+    case MFn::kMesh:
+      return "kMesh";
+    case MFn::kMeshGeom:
+      return "kMeshGeom";
+    case MFn::kLight:
+      return "kLight";
+    case MFn::kPointLight:
+      return "kPointLight";
+    case MFn::kPluginDependNode:
+      return "kPluginDependNode";
+    case MFn::kAttribute:
+      return "kAttribute";
+    case MFn::kNumericAttribute:
+      return "kNumericAttribute";
+    case MFn::kUnitAttribute:
+      return "kUnitAttribute";
+    case MFn::kTypedAttribute:
+      return "kTypedAttribute";
+    case MFn::kMeshData:
+      return "kMeshData";
+    case MFn::kLast:
+      return "kLast";
   }
   return "kDependencyNode";  // a node kind without a name of its own here
 }

@@ -5,9 +5,9 @@
 
 #include <cmath>
 
+#include "api/ObjectAccess.h"
 #include "api/ReturnStatus.h"
 #include "host/Host.h"
-#include "api/ObjectAccess.h"
 #include "scene/Scene.h"
 
 using mayasim::host;
@@ -212,6 +212,7 @@ scene::Plug mayasim::ObjectAccess::scenePlug(const MPlug& plug) {
 
 MPlug mayasim::ObjectAccess::makePlug(const scene::Plug& p) {
   const scene::NodeType* type = host().scene().typeOf(p.node);
-  if (!type || p.attr < 0 || static_cast<std::size_t>(p.attr) >= type->attrs().size()) return MPlug();
+  if (!type || p.attr < 0 || static_cast<std::size_t>(p.attr) >= type->attrs().size())
+    return MPlug();
   return MPlug(makeNode(p.node), makeAttribute(&type->attr(p.attr)));
 }

@@ -15,9 +15,9 @@
 
 #include <string>
 
-#include "host/Host.h"
 #include "api/ObjectAccess.h"
 #include "api/PluginNodeTypes.h"
+#include "host/Host.h"
 #include "scene/Scene.h"
 
 using mayasim::AttrDraft;

@@ -7,8 +7,8 @@
 
 #include <algorithm>
 
-#include "host/Host.h"
 #include "api/ObjectAccess.h"
+#include "host/Host.h"
 #include "scene/Scene.h"
 
 using mayasim::host;

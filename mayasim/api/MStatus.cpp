@@ -21,7 +21,10 @@ OPENMAYA_NAMESPACE_CLOSE
 
 MStatus::operator bool() const { return code_ == kSuccess; }
 bool MStatus::error() const { return code_ != kSuccess; }
-void MStatus::clear() { code_ = kSuccess; internal_ = 0; }
+void MStatus::clear() {
+  code_ = kSuccess;
+  internal_ = 0;
+}
 void MStatus::setSuccess() { clear(); }
 MStatus::MStatusCode MStatus::statusCode() const { return code_; }
 
@@ -37,15 +40,24 @@ void MStatus::set(bool status, unsigned char statusCode, unsigned char internalS
 
 MString MStatus::errorString() const {
   switch (code_) {
-    case kSuccess: return "Success";
-    case kFailure: return "Unexpected Internal Failure";
-    case kInsufficientMemory: return "Insufficient Memory";
-    case kInvalidParameter: return "Invalid Parameter";
-    case kLicenseFailure: return "License Failure";
-    case kUnknownParameter: return "Unknown Parameter";
-    case kNotImplemented: return "Not Implemented";
-    case kNotFound: return "Object Not Found";
-    case kEndOfFile: return "End of File";
+    case kSuccess:
+      return "Success";
+    case kFailure:
+      return "Unexpected Internal Failure";
+    case kInsufficientMemory:
+      return "Insufficient Memory";
+    case kInvalidParameter:
+      return "Invalid Parameter";
+    case kLicenseFailure:
+      return "License Failure";
+    case kUnknownParameter:
+      return "Unknown Parameter";
+    case kNotImplemented:
+      return "Not Implemented";
+    case kNotFound:
+      return "Object Not Found";
+    case kEndOfFile:
+      return "End of File";
   }
   return "Unknown Status";
 }
@@ -60,11 +72,8 @@ void MStatus::pAPIerror(const char* file, int line) const {
             << errorString() << '\n';
 }
 
-
 OPENMAYA_MAJOR_NAMESPACE_OPEN
 
-std::ostream& operator<<(std::ostream& os, MStatus& status) {
-  return os << status.errorString();
-}
+std::ostream& operator<<(std::ostream& os, MStatus& status) { return os << status.errorString(); }
 
 OPENMAYA_NAMESPACE_CLOSE

@@ -35,8 +35,9 @@ bool readsWhole(const std::string& text, bool integer, double* out) {
 MString::MString() = default;
 MString::MString(const char* charString) : text_(charString ? charString : "") {}
 MString::MString(const char* charString, int charLength)
-    : text_(charString && charLength > 0 ? std::string(charString, static_cast<std::size_t>(charLength))
-                                         : std::string()) {}
+    : text_(charString && charLength > 0
+                ? std::string(charString, static_cast<std::size_t>(charLength))
+                : std::string()) {}
 MString::MString(const MString& other) = default;
 MString::~MString() = default;
 
@@ -142,8 +143,9 @@ const char* MString::asUTF8() const { return text_.c_str(); }
 unsigned int MString::length() const { return static_cast<unsigned int>(text_.size()); }
 unsigned int MString::numChars() const {
   // Count every byte that does not continue a UTF-8 sequence.
-  return static_cast<unsigned int>(std::count_if(
-      text_.begin(), text_.end(), [](char c) { return (static_cast<unsigned char>(c) & 0xC0) != 0x80; }));
+  return static_cast<unsigned int>(std::count_if(text_.begin(), text_.end(), [](char c) {
+    return (static_cast<unsigned char>(c) & 0xC0) != 0x80;
+  }));
 }
 void MString::clear() { text_.clear(); }
 

@@ -7,7 +7,8 @@
 
 MStringArray::MStringArray() = default;
 MStringArray::MStringArray(const MStringArray& other) = default;
-MStringArray::MStringArray(const MString strings[], unsigned int count) : items_(strings, strings + count) {}
+MStringArray::MStringArray(const MString strings[], unsigned int count)
+    : items_(strings, strings + count) {}
 MStringArray::MStringArray(const char* strings[], unsigned int count) {
   items_.reserve(count);
   for (unsigned int i = 0; i < count; ++i) items_.emplace_back(strings[i]);

@@ -10,9 +10,7 @@ struct MSyntax::Impl : mayasim::ObjectAccess::SyntaxData {};
 namespace {
 
 // "-r" / "-radius": a dash and at least one letter.
-bool validFlagName(const char* name) {
-  return name && name[0] == '-' && std::strlen(name) > 1;
-}
+bool validFlagName(const char* name) { return name && name[0] == '-' && std::strlen(name) > 1; }
 
 }  // namespace
 
@@ -25,8 +23,8 @@ MSyntax& MSyntax::operator=(const MSyntax& other) {
 }
 
 MStatus MSyntax::addFlag(const char* shortName, const char* longName, MArgType argType1,
-                         MArgType argType2, MArgType argType3, MArgType argType4,
-                         MArgType argType5, MArgType argType6) {
+                         MArgType argType2, MArgType argType3, MArgType argType4, MArgType argType5,
+                         MArgType argType6) {
   if (!validFlagName(shortName) || !validFlagName(longName)) return MS::kInvalidParameter;
   for (const auto& f : impl_->flags) {
     if (f.shortName == shortName || f.longName == longName || f.shortName == longName ||

@@ -57,7 +57,7 @@ AttrDraft* attrDraft(const MObject& attr);
 struct TypeDraft {
   std::string typeName;
   std::string parentName = "dependNode";
-  std::vector<MObject> attrs;                         // in the order added
+  std::vector<MObject> attrs;                        // in the order added
   std::vector<std::pair<MObject, MObject>> affects;  // (whenChanges, isAffected)
 };
 

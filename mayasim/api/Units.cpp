@@ -11,26 +11,40 @@ constexpr double kPi = 3.14159265358979323846;
 // Size of one `unit` in radians; 0 for a unit that is not one.
 double radiansPer(MAngle::Unit unit) {
   switch (unit) {
-    case MAngle::kRadians: return 1.0;
-    case MAngle::kDegrees: return kPi / 180.0;
-    case MAngle::kAngMinutes: return kPi / (180.0 * 60.0);
-    case MAngle::kAngSeconds: return kPi / (180.0 * 3600.0);
-    default: return 0.0;
+    case MAngle::kRadians:
+      return 1.0;
+    case MAngle::kDegrees:
+      return kPi / 180.0;
+    case MAngle::kAngMinutes:
+      return kPi / (180.0 * 60.0);
+    case MAngle::kAngSeconds:
+      return kPi / (180.0 * 3600.0);
+    default:
+      return 0.0;
   }
 }
 
 // Size of one `unit` in centimetres; 0 for a unit that is not one.
 double centimetresPer(MDistance::Unit unit) {
   switch (unit) {
-    case MDistance::kInches: return 2.54;
-    case MDistance::kFeet: return 30.48;
-    case MDistance::kYards: return 91.44;
-    case MDistance::kMiles: return 160934.4;
-    case MDistance::kMillimeters: return 0.1;
-    case MDistance::kCentimeters: return 1.0;
-    case MDistance::kKilometers: return 100000.0;
-    case MDistance::kMeters: return 100.0;
-    default: return 0.0;
+    case MDistance::kInches:
+      return 2.54;
+    case MDistance::kFeet:
+      return 30.48;
+    case MDistance::kYards:
+      return 91.44;
+    case MDistance::kMiles:
+      return 160934.4;
+    case MDistance::kMillimeters:
+      return 0.1;
+    case MDistance::kCentimeters:
+      return 1.0;
+    case MDistance::kKilometers:
+      return 100000.0;
+    case MDistance::kMeters:
+      return 100.0;
+    default:
+      return 0.0;
   }
 }
 

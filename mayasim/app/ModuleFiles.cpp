@@ -30,7 +30,8 @@ std::string moduleRoot(const std::string& line, const std::string& modDir) {
   std::string w;
   while (words >> w) {
     const std::size_t colon = w.find(':');
-    if (rest.empty() && colon != std::string::npos && colon > 0 && w.find('/') == std::string::npos) {
+    if (rest.empty() && colon != std::string::npos && colon > 0 &&
+        w.find('/') == std::string::npos) {
       if (w.compare(0, colon, "PLATFORM") == 0 && w.substr(colon + 1) != "linux") return {};
       continue;  // MAYAVERSION:, LOCALE: ... any is accepted
     }
@@ -38,7 +39,8 @@ std::string moduleRoot(const std::string& line, const std::string& modDir) {
   }
   if (rest.size() < 3) return {};
   // name, version, then the path, which may hold spaces.
-  const std::size_t at = line.find(rest[2], line.find(rest[1], line.find(rest[0])) + rest[1].size());
+  const std::size_t at =
+      line.find(rest[2], line.find(rest[1], line.find(rest[0])) + rest[1].size());
   return under(fs::path(modDir).lexically_normal().string(), trim(line.substr(at)));
 }
 
@@ -60,7 +62,7 @@ void applyVariable(const std::string& line, const std::string& root, ModuleFolde
   if (!name.empty() && name.back() == ':') relative = true, name.pop_back();
   if (!name.empty() && name.back() == '+') append = true, name.pop_back();
   name = trim(name);
-  std::vector<std::string>* target = name == "MAYA_PLUG_IN_PATH" ? &module.plugIns
+  std::vector<std::string>* target = name == "MAYA_PLUG_IN_PATH"  ? &module.plugIns
                                      : name == "MAYA_SCRIPT_PATH" ? &module.scripts
                                                                   : nullptr;
   if (!target) return;
@@ -124,7 +126,8 @@ ModuleFolders findModules(const std::vector<std::string>& dirs) {
     std::vector<fs::path> files;
     std::error_code error;
     for (fs::directory_iterator it(dir, error), end; !error && it != end; it.increment(error)) {
-      if (it->path().extension() == ".mod" && it->is_regular_file(error)) files.push_back(it->path());
+      if (it->path().extension() == ".mod" && it->is_regular_file(error))
+        files.push_back(it->path());
     }
     std::sort(files.begin(), files.end());
     for (const fs::path& f : files) {

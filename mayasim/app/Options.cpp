@@ -4,8 +4,8 @@
 
 #include <cstddef>
 #include <exception>
-#include <string>
 #include <iostream>
+#include <string>
 
 namespace mayasim::app {
 

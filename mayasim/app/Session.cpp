@@ -72,8 +72,8 @@ bool Session::runStep(const Step& step) {
 }
 
 void Session::runIdle(double seconds) {
-  const auto deadline =
-      Clock::now() + std::chrono::duration_cast<Clock::duration>(std::chrono::duration<double>(seconds));
+  const auto deadline = Clock::now() + std::chrono::duration_cast<Clock::duration>(
+                                           std::chrono::duration<double>(seconds));
   while (!shouldStop() && Clock::now() < deadline) {
     if (hasIdleCallbacks()) {
       fireIdle();

@@ -25,10 +25,10 @@ class StatementBuffer {
   void scan(const std::string& line);
 
   std::string text_;
-  int depth_ = 0;               // open '{' and '(' not yet closed
+  int depth_ = 0;  // open '{' and '(' not yet closed
   bool inBlockComment_ = false;
-  bool inString_ = false;       // only across a line that ends in '\'
-  char last_ = '\0';            // last character outside comments ('\0': none yet)
+  bool inString_ = false;  // only across a line that ends in '\'
+  char last_ = '\0';       // last character outside comments ('\0': none yet)
 };
 
 }  // namespace mayasim::app

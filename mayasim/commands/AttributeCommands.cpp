@@ -1,9 +1,9 @@
 // setAttr, getAttr. Values cross the MEL boundary in UI units (degrees).
 #include <cmath>
 
-#include "mel/CommandArgs.h"
 #include "commands/Commands.h"
 #include "commands/Common.h"
+#include "mel/CommandArgs.h"
 
 namespace commands {
 
@@ -34,8 +34,10 @@ void assign(scene::Scene& scene, const scene::Plug& p, const std::vector<mel::Va
     if (values.size() != 1) throw mel::Error("setAttr: A string attribute takes one value.");
     scene.setString(p, values[0].asString());
   } else if (a.isCompound()) {
-    if (values.size() < a.children.size()) throw mel::Error("setAttr: Not enough data was provided.");
-    if (values.size() > a.children.size()) throw mel::Error("setAttr: Too many data values were provided.");
+    if (values.size() < a.children.size())
+      throw mel::Error("setAttr: Not enough data was provided.");
+    if (values.size() > a.children.size())
+      throw mel::Error("setAttr: Too many data values were provided.");
     std::vector<double> numbers;
     for (std::size_t i = 0; i < values.size(); ++i) {
       const scene::AttrDecl& child = *scene.decl(scene::Plug{p.node, a.children[i]});
@@ -54,9 +56,11 @@ void assign(scene::Scene& scene, const scene::Plug& p, const std::vector<mel::Va
 }
 
 mel::Value setAttrCmd(scene::Scene& scene, mel::Interpreter&, const mel::Args& args) {
-  static const std::vector<mel::FlagDecl> kFlags = {
-      {"typ", "type", 1}, {"l", "lock", 1}, {"k", "keyable", 1}, {"cb", "channelBox", 1},
-      {"cl", "clamp", 0}};
+  static const std::vector<mel::FlagDecl> kFlags = {{"typ", "type", 1},
+                                                    {"l", "lock", 1},
+                                                    {"k", "keyable", 1},
+                                                    {"cb", "channelBox", 1},
+                                                    {"cl", "clamp", 0}};
   mel::CommandArgs a("setAttr", kFlags, args);
   const mel::Args& pos = a.positional();
   if (pos.empty()) throw mel::Error("setAttr: No attribute was given.");
@@ -80,9 +84,11 @@ mel::Value setAttrCmd(scene::Scene& scene, mel::Interpreter&, const mel::Args& a
 }
 
 mel::Value getAttrCmd(scene::Scene& scene, mel::Interpreter&, const mel::Args& args) {
-  static const std::vector<mel::FlagDecl> kFlags = {
-      {"typ", "type", 0}, {"l", "lock", 0}, {"sl", "silent", 0}, {"k", "keyable", 0},
-      {"x", "expandEnvironmentVariables", 0}};
+  static const std::vector<mel::FlagDecl> kFlags = {{"typ", "type", 0},
+                                                    {"l", "lock", 0},
+                                                    {"sl", "silent", 0},
+                                                    {"k", "keyable", 0},
+                                                    {"x", "expandEnvironmentVariables", 0}};
   mel::CommandArgs a("getAttr", kFlags, args);
   const std::vector<std::string> pos = words(a.positional());
   if (pos.size() != 1) throw mel::Error("getAttr: one attribute is needed.");

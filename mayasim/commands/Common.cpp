@@ -15,13 +15,14 @@ constexpr double kPi = 3.14159265358979323846;
 
 void addCommand(mel::Interpreter& interp, scene::Scene& scene, const std::string& name,
                 SceneCommandFn fn) {
-  interp.registerCommand(name, [&scene, fn = std::move(fn)](mel::Interpreter& in, const mel::Args& args) {
-    try {
-      return fn(scene, in, args);
-    } catch (const scene::Error& e) {
-      throw mel::Error(e.what());
-    }
-  });
+  interp.registerCommand(name,
+                         [&scene, fn = std::move(fn)](mel::Interpreter& in, const mel::Args& args) {
+                           try {
+                             return fn(scene, in, args);
+                           } catch (const scene::Error& e) {
+                             throw mel::Error(e.what());
+                           }
+                         });
 }
 
 std::vector<std::string> words(const mel::Args& args) {
@@ -51,13 +52,15 @@ std::vector<scene::NodeId> matchNodes(const scene::Scene& scene, const std::stri
                                       bool required) {
   // A plain name must name exactly one node; otherwise (wildcards, or a
   // listing that tolerates misses) every node whose name fits is taken.
-  if (required && pattern.find_first_of("*?") == std::string::npos) return {findNode(scene, pattern)};
+  if (required && pattern.find_first_of("*?") == std::string::npos)
+    return {findNode(scene, pattern)};
   const bool byPath = pattern.find('|') != std::string::npos;
   std::vector<std::pair<std::string, scene::NodeId>> found;
   for (scene::NodeId id : scene.allNodes()) {
     const std::string text = byPath ? scene.fullPath(id) : scene.node(id)->name();
-    const bool hit = byPath ? (scene::globMatch(pattern, text) || scene::globMatch("*|" + pattern, text))
-                            : scene::globMatch(pattern, text);
+    const bool hit =
+        byPath ? (scene::globMatch(pattern, text) || scene::globMatch("*|" + pattern, text))
+               : scene::globMatch(pattern, text);
     if (hit) found.emplace_back(scene.partialPath(id), id);
   }
   if (found.empty() && required) throw mel::Error("No object matches name: " + pattern);

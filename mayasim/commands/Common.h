@@ -31,7 +31,8 @@ scene::NodeId findNode(const scene::Scene& scene, const std::string& name);
 // `required`, no match throws "No object matches name: X".
 std::vector<scene::NodeId> matchNodes(const scene::Scene& scene, const std::string& pattern,
                                       bool required);
-// The plug "node.attr", or ".attr" of the first selected node. Throws mel::Error "No object matches name: X".
+// The plug "node.attr", or ".attr" of the first selected node. Throws mel::Error "No object matches
+// name: X".
 scene::Plug findPlug(const scene::Scene& scene, const std::string& text);
 
 // The nodes named in `names`, or the selection when there are none.

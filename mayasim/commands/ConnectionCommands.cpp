@@ -1,7 +1,7 @@
 // connectAttr, disconnectAttr, isConnected, listConnections.
-#include "mel/CommandArgs.h"
 #include "commands/Commands.h"
 #include "commands/Common.h"
+#include "mel/CommandArgs.h"
 
 namespace commands {
 
@@ -14,7 +14,8 @@ scene::Plug plugOrFail(const scene::Scene& scene, const std::string& text, const
   } catch (const scene::Error& e) {
     throw mel::Error(e.what());
   }
-  if (p.isNull()) throw mel::Error(std::string("The ") + role + " attribute '" + text + "' cannot be found.");
+  if (p.isNull())
+    throw mel::Error(std::string("The ") + role + " attribute '" + text + "' cannot be found.");
   return p;
 }
 
@@ -26,8 +27,7 @@ std::pair<std::string, std::string> twoPlugs(const char* command, const mel::Arg
 
 mel::Value connectAttrCmd(scene::Scene& scene, mel::Interpreter& interp, const mel::Args& args) {
   static const std::vector<mel::FlagDecl> kFlags = {
-      {"f", "force", 0}, {"l", "lock", 1}, {"na", "nextAvailable", 0},
-      {"rd", "referenceDest", 1}};
+      {"f", "force", 0}, {"l", "lock", 1}, {"na", "nextAvailable", 0}, {"rd", "referenceDest", 1}};
   mel::CommandArgs a("connectAttr", kFlags, args);
   const auto [srcName, dstName] = twoPlugs("connectAttr", a.positional());
   const scene::Plug src = plugOrFail(scene, srcName, "source");
@@ -63,12 +63,17 @@ mel::Value isConnectedCmd(scene::Scene& scene, mel::Interpreter&, const mel::Arg
 }
 
 mel::Value listConnectionsCmd(scene::Scene& scene, mel::Interpreter&, const mel::Args& args) {
-  static const std::vector<mel::FlagDecl> kFlags = {
-      {"s", "source", 1},       {"d", "destination", 1}, {"p", "plugs", 1},
-      {"c", "connections", 1},  {"t", "type", 1},        {"sh", "shapes", 1},
-      {"scn", "skipConversionNodes", 1}};
+  static const std::vector<mel::FlagDecl> kFlags = {{"s", "source", 1},
+                                                    {"d", "destination", 1},
+                                                    {"p", "plugs", 1},
+                                                    {"c", "connections", 1},
+                                                    {"t", "type", 1},
+                                                    {"sh", "shapes", 1},
+                                                    {"scn", "skipConversionNodes", 1}};
   mel::CommandArgs a("listConnections", kFlags, args);
-  auto flag = [&](const char* name, bool dflt) { return a.has(name) ? mel::toBool(a.arg(name)) : dflt; };
+  auto flag = [&](const char* name, bool dflt) {
+    return a.has(name) ? mel::toBool(a.arg(name)) : dflt;
+  };
   const bool sources = flag("source", true);
   const bool dests = flag("destination", true);
   const bool plugs = flag("plugs", false);

@@ -1,18 +1,20 @@
 // parent, listRelatives.
 #include <algorithm>
 
-#include "mel/CommandArgs.h"
 #include "commands/Commands.h"
 #include "commands/Common.h"
+#include "mel/CommandArgs.h"
 
 namespace commands {
 
 namespace {
 
 mel::Value parentCmd(scene::Scene& scene, mel::Interpreter&, const mel::Args& args) {
-  static const std::vector<mel::FlagDecl> kFlags = {
-      {"w", "world", 0}, {"r", "relative", 0}, {"a", "absolute", 0}, {"add", "addObject", 0},
-      {"s", "shape", 0}};
+  static const std::vector<mel::FlagDecl> kFlags = {{"w", "world", 0},
+                                                    {"r", "relative", 0},
+                                                    {"a", "absolute", 0},
+                                                    {"add", "addObject", 0},
+                                                    {"s", "shape", 0}};
   mel::CommandArgs a("parent", kFlags, args);
   std::vector<scene::NodeId> ids = nodesOrSelection(scene, words(a.positional()));
   scene::NodeId newParent = scene::kNoNode;
@@ -34,9 +36,9 @@ mel::Value parentCmd(scene::Scene& scene, mel::Interpreter&, const mel::Args& ar
 
 mel::Value listRelativesCmd(scene::Scene& scene, mel::Interpreter&, const mel::Args& args) {
   static const std::vector<mel::FlagDecl> kFlags = {
-      {"c", "children", 0},      {"p", "parent", 0},         {"ap", "allParents", 0},
-      {"s", "shapes", 0},        {"f", "fullPath", 0},       {"pa", "path", 0},
-      {"typ", "type", 1, true},  {"ad", "allDescendents", 0}, {"ni", "noIntermediate", 0}};
+      {"c", "children", 0},     {"p", "parent", 0},          {"ap", "allParents", 0},
+      {"s", "shapes", 0},       {"f", "fullPath", 0},        {"pa", "path", 0},
+      {"typ", "type", 1, true}, {"ad", "allDescendents", 0}, {"ni", "noIntermediate", 0}};
   mel::CommandArgs a("listRelatives", kFlags, args);
   std::vector<std::string> types;
   for (const auto& use : a.uses("type")) {

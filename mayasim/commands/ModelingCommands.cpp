@@ -1,7 +1,7 @@
 // polyCube, move, xform.
-#include "mel/CommandArgs.h"
 #include "commands/Commands.h"
 #include "commands/Common.h"
+#include "mel/CommandArgs.h"
 #include "scene/Naming.h"
 #include "scene/TransformMath.h"
 
@@ -11,15 +11,16 @@ namespace {
 
 mel::Value polyCubeCmd(scene::Scene& scene, mel::Interpreter&, const mel::Args& args) {
   static const std::vector<mel::FlagDecl> kFlags = {
-      {"w", "width", 1},        {"h", "height", 1},       {"d", "depth", 1},
-      {"n", "name", 1},         {"sx", "subdivisionsX", 1}, {"sy", "subdivisionsY", 1},
-      {"sz", "subdivisionsZ", 1}, {"ax", "axis", 3},     {"ch", "constructionHistory", 1},
+      {"w", "width", 1},          {"h", "height", 1},         {"d", "depth", 1},
+      {"n", "name", 1},           {"sx", "subdivisionsX", 1}, {"sy", "subdivisionsY", 1},
+      {"sz", "subdivisionsZ", 1}, {"ax", "axis", 3},          {"ch", "constructionHistory", 1},
       {"cuv", "createUVs", 1}};
   mel::CommandArgs a("polyCube", kFlags, args);
   double size[3] = {1, 1, 1};
   const char* sizeFlags[3] = {"width", "height", "depth"};
   for (int i = 0; i < 3; ++i) {
-    if (a.has(sizeFlags[i])) size[i] = numberArg(a.arg(sizeFlags[i]), std::string("-") + sizeFlags[i]);
+    if (a.has(sizeFlags[i]))
+      size[i] = numberArg(a.arg(sizeFlags[i]), std::string("-") + sizeFlags[i]);
   }
   const std::string name = a.has("name") ? a.arg("name").asString() : std::string("pCube#");
 
@@ -46,16 +47,18 @@ scene::NodeId movable(scene::Scene& scene, scene::NodeId id) {
 
 mel::Value moveCmd(scene::Scene& scene, mel::Interpreter&, const mel::Args& args) {
   static const std::vector<mel::FlagDecl> kFlags = {
-      {"a", "absolute", 0}, {"r", "relative", 0},   {"ws", "worldSpace", 0},
+      {"a", "absolute", 0},     {"r", "relative", 0},    {"ws", "worldSpace", 0},
       {"os", "objectSpace", 0}, {"ls", "localSpace", 0}, {"x", "moveX", 0},
-      {"y", "moveY", 0},    {"z", "moveZ", 0}};
+      {"y", "moveY", 0},        {"z", "moveZ", 0}};
   mel::CommandArgs a("move", kFlags, args);
   // Leading numbers are the vector; the rest names objects.
   std::vector<double> v;
   std::vector<std::string> names;
   for (const mel::Value& arg : a.positional()) {
-    if (names.empty() && v.size() < 3 && (arg.isNumber() || (arg.isString() && !arg.asString().empty() &&
-                                                               arg.asString().find_first_not_of("+-.0123456789eE") == std::string::npos))) {
+    if (names.empty() && v.size() < 3 &&
+        (arg.isNumber() ||
+         (arg.isString() && !arg.asString().empty() &&
+          arg.asString().find_first_not_of("+-.0123456789eE") == std::string::npos))) {
       v.push_back(numberArg(arg, "move"));
     } else {
       for (const std::string& w : words({arg})) names.push_back(w);
@@ -81,14 +84,18 @@ mel::Value moveCmd(scene::Scene& scene, mel::Interpreter&, const mel::Args& args
     scene::Vec3 next{cur[0], cur[1], cur[2]};
     if (local || scene.parentOf(t) == scene::kNoNode) {
       for (int i = 0; i < 3; ++i) {
-        if (axis[i]) next[i] = relative ? cur[static_cast<std::size_t>(i)] + v[static_cast<std::size_t>(i)] : v[static_cast<std::size_t>(i)];
+        if (axis[i])
+          next[i] = relative ? cur[static_cast<std::size_t>(i)] + v[static_cast<std::size_t>(i)]
+                             : v[static_cast<std::size_t>(i)];
       }
     } else {
       // World space: work on the world position, then bring it back under the parent.
       const scene::Matrix4 parent = scene::exclusiveMatrix(scene, t);
       scene::Vec3 world = scene::transformPoint(next, parent);
       for (int i = 0; i < 3; ++i) {
-        if (axis[i]) world[i] = relative ? world[i] + v[static_cast<std::size_t>(i)] : v[static_cast<std::size_t>(i)];
+        if (axis[i])
+          world[i] =
+              relative ? world[i] + v[static_cast<std::size_t>(i)] : v[static_cast<std::size_t>(i)];
       }
       next = scene::transformPoint(world, scene::inverse(parent));
     }
@@ -99,9 +106,9 @@ mel::Value moveCmd(scene::Scene& scene, mel::Interpreter&, const mel::Args& args
 
 mel::Value xformCmd(scene::Scene& scene, mel::Interpreter&, const mel::Args& args) {
   static const std::vector<mel::FlagDecl> kFlags = {
-      {"q", "query", 0},       {"t", "translation", 3}, {"ro", "rotation", 3},
-      {"s", "scale", 3},       {"ws", "worldSpace", 0}, {"os", "objectSpace", 0},
-      {"r", "relative", 0},    {"a", "absolute", 0}};
+      {"q", "query", 0},    {"t", "translation", 3}, {"ro", "rotation", 3},
+      {"s", "scale", 3},    {"ws", "worldSpace", 0}, {"os", "objectSpace", 0},
+      {"r", "relative", 0}, {"a", "absolute", 0}};
   mel::CommandArgs a("xform", kFlags, args);
   std::vector<scene::NodeId> targets;
   for (scene::NodeId id : nodesOrSelection(scene, words(a.positional()))) {
@@ -116,7 +123,8 @@ mel::Value xformCmd(scene::Scene& scene, mel::Interpreter&, const mel::Args& arg
     if (a.has("translation")) {
       std::vector<double> tr = scene.getNumbers(scene.plug(t, "translate"));
       if (world) {
-        scene::Vec3 w = scene::transformPoint({tr[0], tr[1], tr[2]}, scene::exclusiveMatrix(scene, t));
+        scene::Vec3 w =
+            scene::transformPoint({tr[0], tr[1], tr[2]}, scene::exclusiveMatrix(scene, t));
         tr = {w[0], w[1], w[2]};
       }
       return tr;
@@ -147,7 +155,8 @@ mel::Value xformCmd(scene::Scene& scene, mel::Interpreter&, const mel::Args& arg
     if (a.has("translation")) {
       std::vector<double> v = three("translation");
       if (world && !relative && scene.parentOf(t) != scene::kNoNode) {
-        scene::Vec3 local = scene::transformPoint({v[0], v[1], v[2]}, scene::inverse(scene::exclusiveMatrix(scene, t)));
+        scene::Vec3 local = scene::transformPoint({v[0], v[1], v[2]},
+                                                  scene::inverse(scene::exclusiveMatrix(scene, t)));
         v = {local[0], local[1], local[2]};
       }
       apply("translate", v, 1);

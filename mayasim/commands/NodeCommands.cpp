@@ -1,9 +1,9 @@
 // createNode, delete, rename, objExists, nodeType.
 #include <algorithm>
 
-#include "mel/CommandArgs.h"
 #include "commands/Commands.h"
 #include "commands/Common.h"
+#include "mel/CommandArgs.h"
 #include "scene/Naming.h"
 
 namespace commands {
@@ -28,7 +28,8 @@ mel::Value createNodeCmd(scene::Scene& scene, mel::Interpreter&, const mel::Args
   scene::NodeId parent = scene::kNoNode;
   if (a.has("parent")) {
     parent = findNode(scene, a.arg("parent").asString());
-    if (!type->isDag()) throw mel::Error("createNode: a " + typeName + " node cannot have a parent.");
+    if (!type->isDag())
+      throw mel::Error("createNode: a " + typeName + " node cannot have a parent.");
   }
 
   scene::ChunkScope chunk(scene.undoQueue(), "createNode");
@@ -73,8 +74,7 @@ void renameShapes(scene::Scene& scene, scene::NodeId transform, const std::strin
 }
 
 mel::Value renameCmd(scene::Scene& scene, mel::Interpreter&, const mel::Args& args) {
-  static const std::vector<mel::FlagDecl> kFlags = {{"is", "ignoreShape", 0},
-                                                    {"uid", "uuid", 0}};
+  static const std::vector<mel::FlagDecl> kFlags = {{"is", "ignoreShape", 0}, {"uid", "uuid", 0}};
   mel::CommandArgs a("rename", kFlags, args);
   const std::vector<std::string> pos = words(a.positional());
   scene::NodeId id = scene::kNoNode;
@@ -115,12 +115,13 @@ mel::Value nodeTypeCmd(scene::Scene& scene, mel::Interpreter&, const mel::Args& 
   const std::vector<std::string> pos = words(a.positional());
   if (pos.size() != 1) throw mel::Error("nodeType: one object name is needed.");
   const std::string& name = pos[0];
-  scene::NodeId id = name.find('.') != std::string::npos ? findPlug(scene, name).node
-                                                         : findNode(scene, name);
+  scene::NodeId id =
+      name.find('.') != std::string::npos ? findPlug(scene, name).node : findNode(scene, name);
   const scene::NodeType& t = scene.node(id)->type();
   if (a.has("inherited")) {
     std::vector<std::string> chain;
-    for (const scene::NodeType* p = &t; p != nullptr; p = p->parent()) chain.insert(chain.begin(), p->name());
+    for (const scene::NodeType* p = &t; p != nullptr; p = p->parent())
+      chain.insert(chain.begin(), p->name());
     return stringArray(chain);
   }
   return t.name();

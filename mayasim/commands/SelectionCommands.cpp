@@ -1,9 +1,9 @@
 // select and ls.
 #include <algorithm>
 
-#include "mel/CommandArgs.h"
 #include "commands/Commands.h"
 #include "commands/Common.h"
+#include "mel/CommandArgs.h"
 
 namespace commands {
 
@@ -11,7 +11,7 @@ namespace {
 
 mel::Value selectCmd(scene::Scene& scene, mel::Interpreter&, const mel::Args& args) {
   static const std::vector<mel::FlagDecl> kFlags = {
-      {"r", "replace", 0}, {"add", "add", 0},    {"af", "addFirst", 0}, {"d", "deselect", 0},
+      {"r", "replace", 0},  {"add", "add", 0},  {"af", "addFirst", 0}, {"d", "deselect", 0},
       {"tgl", "toggle", 0}, {"cl", "clear", 0}, {"ne", "noExpand", 0}, {"all", "all", 0}};
   mel::CommandArgs a("select", kFlags, args);
   scene::ChunkScope chunk(scene.undoQueue(), "select");
@@ -36,8 +36,9 @@ mel::Value selectCmd(scene::Scene& scene, mel::Interpreter&, const mel::Args& ar
 
 mel::Value lsCmd(scene::Scene& scene, mel::Interpreter&, const mel::Args& args) {
   static const std::vector<mel::FlagDecl> kFlags = {
-      {"sl", "selection", 0}, {"typ", "type", 1, true}, {"l", "long", 0}, {"tr", "transforms", 0},
-      {"s", "shapes", 0},     {"dag", "dag", 0},        {"fl", "flatten", 0}};
+      {"sl", "selection", 0},  {"typ", "type", 1, true}, {"l", "long", 0},
+      {"tr", "transforms", 0}, {"s", "shapes", 0},       {"dag", "dag", 0},
+      {"fl", "flatten", 0}};
   mel::CommandArgs a("ls", kFlags, args);
   const std::vector<std::string> patterns = words(a.positional());
 

@@ -1,7 +1,7 @@
 // undo, redo, flushUndo, undoInfo.
-#include "mel/CommandArgs.h"
 #include "commands/Commands.h"
 #include "commands/Common.h"
+#include "mel/CommandArgs.h"
 
 namespace commands {
 
@@ -35,10 +35,10 @@ mel::Value flushUndoCmd(scene::Scene& scene, mel::Interpreter&, const mel::Args&
 
 mel::Value undoInfoCmd(scene::Scene& scene, mel::Interpreter&, const mel::Args& args) {
   static const std::vector<mel::FlagDecl> kFlags = {
-      {"q", "query", 0},     {"st", "state", 1},       {"swf", "stateWithoutFlush", 1},
-      {"ock", "openChunk", 0}, {"cck", "closeChunk", 0}, {"cn", "chunkName", 1},
-      {"un", "undoName", 0}, {"rn", "redoName", 0},    {"l", "length", 1},
-      {"in", "infinity", 1}, {"uqe", "undoQueueEmpty", 0}};
+      {"q", "query", 0},       {"st", "state", 1},          {"swf", "stateWithoutFlush", 1},
+      {"ock", "openChunk", 0}, {"cck", "closeChunk", 0},    {"cn", "chunkName", 1},
+      {"un", "undoName", 0},   {"rn", "redoName", 0},       {"l", "length", 1},
+      {"in", "infinity", 1},   {"uqe", "undoQueueEmpty", 0}};
   mel::CommandArgs a("undoInfo", kFlags, args);
   scene::UndoQueue& queue = scene.undoQueue();
   if (a.query()) {

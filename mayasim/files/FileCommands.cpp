@@ -5,8 +5,8 @@
 #include <memory>
 #include <sstream>
 
-#include "mel/CommandArgs.h"
 #include "commands/Common.h"
+#include "mel/CommandArgs.h"
 #include "scene/Scene.h"
 
 namespace files {
@@ -73,12 +73,14 @@ void loadRequired(mel::Interpreter& interp, const std::string& text, const std::
     try {
       interp.call("loadPlugin", {mel::Value("-qt"), mel::Value(plugin)});
     } catch (const mel::Error& e) {
-      throw failure("\"" + path + "\" requires plug-in \"" + plugin + "\", which cannot be loaded: " + e.what());
+      throw failure("\"" + path + "\" requires plug-in \"" + plugin +
+                    "\", which cannot be loaded: " + e.what());
     }
   }
 }
 
-void openFile(mel::Interpreter& interp, scene::Scene& scene, SceneFile& file, const std::string& path) {
+void openFile(mel::Interpreter& interp, scene::Scene& scene, SceneFile& file,
+              const std::string& path) {
   const std::string text = readAll(path);
   if (text.compare(0, sizeof kHeader - 1, kHeader) != 0) {
     throw failure("\"" + path + "\" is not a Maya ASCII file.");
@@ -104,10 +106,11 @@ void openFile(mel::Interpreter& interp, scene::Scene& scene, SceneFile& file, co
   file.name = path;
 }
 
-mel::Value fileCmd(scene::Scene& scene, mel::Interpreter& interp, SceneFile& file, const mel::Args& args) {
+mel::Value fileCmd(scene::Scene& scene, mel::Interpreter& interp, SceneFile& file,
+                   const mel::Args& args) {
   static const std::vector<mel::FlagDecl> kFlags = {
-      {"q", "query", 0},  {"f", "force", 0},     {"new", "newFile", 0}, {"o", "open", 0},
-      {"s", "save", 0},   {"rn", "rename", 1},   {"sn", "sceneName", 0}, {"typ", "type", 1},
+      {"q", "query", 0},     {"f", "force", 0},   {"new", "newFile", 0},  {"o", "open", 0},
+      {"s", "save", 0},      {"rn", "rename", 1}, {"sn", "sceneName", 0}, {"typ", "type", 1},
       {"mf", "modified", 0}, {"pmt", "prompt", 1}};
   const mel::CommandArgs a("file", kFlags, args);
   if (a.query()) {
@@ -123,7 +126,8 @@ mel::Value fileCmd(scene::Scene& scene, mel::Interpreter& interp, SceneFile& fil
   }
   if (a.has("type") && !a.has("save")) {
     const std::string type = a.arg("type").asString();
-    if (type != "mayaAscii") throw failure("only the mayaAscii type can be written, not \"" + type + "\".");
+    if (type != "mayaAscii")
+      throw failure("only the mayaAscii type can be written, not \"" + type + "\".");
     file.type = type;
     return {};
   }
@@ -142,7 +146,8 @@ mel::Value fileCmd(scene::Scene& scene, mel::Interpreter& interp, SceneFile& fil
     if (a.has("type") && a.arg("type").asString() != "mayaAscii") {
       throw failure("only the mayaAscii type can be written.");
     }
-    if (file.name.empty()) throw failure("the scene has no name yet; give it one with file -rename.");
+    if (file.name.empty())
+      throw failure("the scene has no name yet; give it one with file -rename.");
     writeWhole(file.name, writeMayaAscii(scene, file.pluginOf, file.name, file.info));
     return file.name;
   }
@@ -150,10 +155,12 @@ mel::Value fileCmd(scene::Scene& scene, mel::Interpreter& interp, SceneFile& fil
 }
 
 mel::Value requiresCmd(const mel::Args& args) {
-  static const std::vector<mel::FlagDecl> kFlags = {{"nt", "nodeType", 1, true}, {"dt", "dataType", 1, true}};
+  static const std::vector<mel::FlagDecl> kFlags = {{"nt", "nodeType", 1, true},
+                                                    {"dt", "dataType", 1, true}};
   const mel::CommandArgs a("requires", kFlags, args);
   // The plug-ins are loaded before the file runs (see loadRequired).
-  if (a.positional().size() != 2) throw mel::Error("requires: a product and its version are needed.");
+  if (a.positional().size() != 2)
+    throw mel::Error("requires: a product and its version are needed.");
   return {};
 }
 
@@ -181,8 +188,8 @@ mel::Value fileInfoCmd(SceneFile& file, const mel::Args& args) {
 // Only the units mayasim works in: centimetres and degrees; any time unit.
 mel::Value currentUnitCmd(const mel::Args& args) {
   static const std::vector<mel::FlagDecl> kFlags = {
-      {"q", "query", 0}, {"l", "linear", 1}, {"a", "angle", 1}, {"t", "time", 1}, {"f", "fullName", 0},
-      {"ua", "updateAnimation", 1}};
+      {"q", "query", 0}, {"l", "linear", 1},   {"a", "angle", 1},
+      {"t", "time", 1},  {"f", "fullName", 0}, {"ua", "updateAnimation", 1}};
   const mel::CommandArgs a("currentUnit", kFlags, args);
   const bool full = a.has("fullName");
   if (a.query()) {
@@ -193,11 +200,13 @@ mel::Value currentUnitCmd(const mel::Args& args) {
   }
   if (a.has("linear")) {
     const std::string unit = a.arg("linear").asString();
-    if (unit != "centimeter" && unit != "cm") throw mel::Error("currentUnit: only centimeter lengths are supported, not " + unit + ".");
+    if (unit != "centimeter" && unit != "cm")
+      throw mel::Error("currentUnit: only centimeter lengths are supported, not " + unit + ".");
   }
   if (a.has("angle")) {
     const std::string unit = a.arg("angle").asString();
-    if (unit != "degree" && unit != "deg") throw mel::Error("currentUnit: only degree angles are supported, not " + unit + ".");
+    if (unit != "degree" && unit != "deg")
+      throw mel::Error("currentUnit: only degree angles are supported, not " + unit + ".");
   }
   return {};
 }
@@ -207,12 +216,17 @@ mel::Value currentUnitCmd(const mel::Args& args) {
 void registerFileCommands(mel::Interpreter& interp, scene::Scene& scene, PluginOfType pluginOf) {
   auto file = std::make_shared<SceneFile>();
   file->pluginOf = std::move(pluginOf);
-  commands::addCommand(interp, scene, "file", [file](scene::Scene& s, mel::Interpreter& in, const mel::Args& args) {
-    return fileCmd(s, in, *file, args);
+  commands::addCommand(interp, scene, "file",
+                       [file](scene::Scene& s, mel::Interpreter& in, const mel::Args& args) {
+                         return fileCmd(s, in, *file, args);
+                       });
+  interp.registerCommand(
+      "requires", [](mel::Interpreter&, const mel::Args& args) { return requiresCmd(args); });
+  interp.registerCommand("fileInfo", [file](mel::Interpreter&, const mel::Args& args) {
+    return fileInfoCmd(*file, args);
   });
-  interp.registerCommand("requires", [](mel::Interpreter&, const mel::Args& args) { return requiresCmd(args); });
-  interp.registerCommand("fileInfo", [file](mel::Interpreter&, const mel::Args& args) { return fileInfoCmd(*file, args); });
-  interp.registerCommand("currentUnit", [](mel::Interpreter&, const mel::Args& args) { return currentUnitCmd(args); });
+  interp.registerCommand(
+      "currentUnit", [](mel::Interpreter&, const mel::Args& args) { return currentUnitCmd(args); });
 }
 
 }  // namespace files

@@ -22,9 +22,12 @@ std::string number(double v) {
 std::string uiNumber(const scene::AttrDecl& a, double internal) {
   const double v = commands::toUi(a, internal);
   switch (a.type) {
-    case scene::AttrType::Bool: return v != 0 ? "yes" : "no";
-    case scene::AttrType::Long: return std::to_string(std::lround(v));
-    default: return number(v);
+    case scene::AttrType::Bool:
+      return v != 0 ? "yes" : "no";
+    case scene::AttrType::Long:
+      return std::to_string(std::lround(v));
+    default:
+      return number(v);
   }
 }
 
@@ -46,21 +49,25 @@ void writeValues(scene::Scene& scene, scene::NodeId id, std::ostream& out) {
       if (!differs) continue;
       if (!childInput) {
         out << "\tsetAttr \"." << a.shortName << "\" -type \"double3\"";
-        for (std::size_t i = 0; i < a.children.size(); ++i) out << ' ' << uiNumber(type.attr(a.children[i]), values[i]);
+        for (std::size_t i = 0; i < a.children.size(); ++i)
+          out << ' ' << uiNumber(type.attr(a.children[i]), values[i]);
         out << " ;\n";
         continue;
       }
       for (std::size_t i = 0; i < a.children.size(); ++i) {
         const scene::AttrDecl& child = type.attr(a.children[i]);
-        if (values[i] == child.defaultValue || hasInput(scene, scene::Plug{id, child.index})) continue;
+        if (values[i] == child.defaultValue || hasInput(scene, scene::Plug{id, child.index}))
+          continue;
         out << "\tsetAttr \"." << child.shortName << "\" " << uiNumber(child, values[i]) << ";\n";
       }
     } else if (scene::isNumeric(a.type)) {
       const double v = scene.getDouble(p);
-      if (v != a.defaultValue) out << "\tsetAttr \"." << a.shortName << "\" " << uiNumber(a, v) << ";\n";
+      if (v != a.defaultValue)
+        out << "\tsetAttr \"." << a.shortName << "\" " << uiNumber(a, v) << ";\n";
     } else if (a.type == scene::AttrType::String) {
       const std::string v = scene.getString(p);
-      if (v != a.defaultString) out << "\tsetAttr \"." << a.shortName << "\" -type \"string\" " << quoted(v) << ";\n";
+      if (v != a.defaultString)
+        out << "\tsetAttr \"." << a.shortName << "\" -type \"string\" " << quoted(v) << ";\n";
     }
   }
 }
@@ -84,18 +91,30 @@ std::string quoted(const std::string& text) {
   std::string out = "\"";
   for (char c : text) {
     switch (c) {
-      case '"': out += "\\\""; break;
-      case '\\': out += "\\\\"; break;
-      case '\n': out += "\\n"; break;
-      case '\t': out += "\\t"; break;
-      case '\r': out += "\\r"; break;
-      default: out += c;
+      case '"':
+        out += "\\\"";
+        break;
+      case '\\':
+        out += "\\\\";
+        break;
+      case '\n':
+        out += "\\n";
+        break;
+      case '\t':
+        out += "\\t";
+        break;
+      case '\r':
+        out += "\\r";
+        break;
+      default:
+        out += c;
     }
   }
   return out + "\"";
 }
 
-std::string writeMayaAscii(scene::Scene& scene, const PluginOfType& pluginOf, const std::string& fileName,
+std::string writeMayaAscii(scene::Scene& scene, const PluginOfType& pluginOf,
+                           const std::string& fileName,
                            const std::map<std::string, std::string>& fileInfo) {
   const std::size_t slash = fileName.rfind('/');
   const std::string base = slash == std::string::npos ? fileName : fileName.substr(slash + 1);
@@ -106,9 +125,11 @@ std::string writeMayaAscii(scene::Scene& scene, const PluginOfType& pluginOf, co
   for (scene::NodeId id : scene.allNodes()) {
     if (const auto plugin = pluginOf(scene.node(id)->type().name())) plugins.insert(*plugin);
   }
-  for (const auto& [name, version] : plugins) out << "requires " << quoted(name) << ' ' << quoted(version) << ";\n";
+  for (const auto& [name, version] : plugins)
+    out << "requires " << quoted(name) << ' ' << quoted(version) << ";\n";
   out << "currentUnit -l centimeter -a degree -t film;\n";
-  for (const auto& [key, value] : fileInfo) out << "fileInfo " << quoted(key) << ' ' << quoted(value) << ";\n";
+  for (const auto& [key, value] : fileInfo)
+    out << "fileInfo " << quoted(key) << ' ' << quoted(value) << ";\n";
 
   for (scene::NodeId id : scene.worldNodes()) writeDag(scene, id, out);
   for (scene::NodeId id : scene.allNodes()) {

@@ -73,4 +73,3 @@ void computationEnded() {
 }
 
 }  // namespace mayasim
-

@@ -115,12 +115,24 @@ bool Host::setTraceFile(const std::string& path) {
 // ---------------------------------------------------------------- events
 
 const std::vector<std::string>& Host::eventNames() {
-  static const std::vector<std::string> names = {
-      "idle",          "idleHigh",         "idleVeryLow",      "SelectionChanged",
-      "timeChanged",   "NewSceneOpened",   "SceneOpened",      "SceneSaved",
-      "PostSceneRead", "DagObjectCreated", "Undo",             "Redo",
-      "deleteAll",     "quitApplication",  "linearUnitChanged", "angularUnitChanged",
-      "playbackRangeChanged", "ModelPanelSetFocus"};
+  static const std::vector<std::string> names = {"idle",
+                                                 "idleHigh",
+                                                 "idleVeryLow",
+                                                 "SelectionChanged",
+                                                 "timeChanged",
+                                                 "NewSceneOpened",
+                                                 "SceneOpened",
+                                                 "SceneSaved",
+                                                 "PostSceneRead",
+                                                 "DagObjectCreated",
+                                                 "Undo",
+                                                 "Redo",
+                                                 "deleteAll",
+                                                 "quitApplication",
+                                                 "linearUnitChanged",
+                                                 "angularUnitChanged",
+                                                 "playbackRangeChanged",
+                                                 "ModelPanelSetFocus"};
   return names;
 }
 
@@ -139,8 +151,9 @@ CallbackId Host::addEventCallback(const std::string& event, BasicCallback fn, vo
 bool Host::removeCallback(CallbackId id) { return callbacks_.erase(id) != 0; }
 
 std::size_t Host::callbackCount(const std::string& event) const {
-  return static_cast<std::size_t>(std::count_if(
-      callbacks_.begin(), callbacks_.end(), [&](const auto& c) { return c.second.event == event; }));
+  return static_cast<std::size_t>(
+      std::count_if(callbacks_.begin(), callbacks_.end(),
+                    [&](const auto& c) { return c.second.event == event; }));
 }
 
 std::size_t Host::callbackCount() const { return callbacks_.size(); }
@@ -189,9 +202,7 @@ PluginRecord* Host::plugin(int index) {
   return &plugins_[static_cast<std::size_t>(index)];
 }
 
-const PluginRecord* Host::plugin(int index) const {
-  return const_cast<Host*>(this)->plugin(index);
-}
+const PluginRecord* Host::plugin(int index) const { return const_cast<Host*>(this)->plugin(index); }
 
 int Host::findPlugin(const std::string& name) const {
   for (std::size_t i = plugins_.size(); i-- > 0;)

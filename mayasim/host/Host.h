@@ -1,9 +1,9 @@
 // The host's core: one object that owns the output, the MEL interpreter,
 // the scene and the UI, and keeps the event callbacks, what each plug-in
 // registered, the trace and the results of running plug-in commands. The
-// API layer (libOpenMaya) and the loader are built on it; it knows neither. It is made on first use and
-// lives until the process ends (plug-ins may still hold on to it while the
-// process exits), the one piece of global state in mayasim.
+// API layer (libOpenMaya) and the loader are built on it; it knows neither. It is made on first use
+// and lives until the process ends (plug-ins may still hold on to it while the process exits), the
+// one piece of global state in mayasim.
 #pragma once
 
 #include <atomic>
@@ -197,7 +197,7 @@ class Host {
   std::map<CallbackId, Callback> callbacks_;
   CallbackId nextCallbackId_ = 1;
   std::vector<ResultFrame> results_;
-  bool echo_ = false;  // the interpreter's echo setting outside execute()
+  bool echo_ = false;                   // the interpreter's echo setting outside execute()
   std::atomic<bool> interrupt_{false};  // may be set from a signal handler
 };
 

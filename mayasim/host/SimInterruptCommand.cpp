@@ -28,7 +28,7 @@ long countArg(const mel::CommandArgs& a, const std::string& flag, long fallback,
 
 mel::Value simInterrupt(const mel::Args& args) {
   static const std::vector<mel::FlagDecl> kFlags = {
-      {"a", "afterPolls", 1}, {"c", "count", 1},   {"cl", "clear", 0},  {"q", "query", 0},
+      {"a", "afterPolls", 1}, {"c", "count", 1},    {"cl", "clear", 0}, {"q", "query", 0},
       {"p", "polls", 0},      {"pe", "pending", 0}, {"r", "running", 0}};
   mel::CommandArgs a(kName, kFlags, args);
   if (a.query()) {

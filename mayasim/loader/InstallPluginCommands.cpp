@@ -5,6 +5,7 @@
 
 namespace {
 
-[[maybe_unused]] const bool kInstalled = (mayasim::Host::addCommandSet(&mayasim::registerPluginCommands), true);
+[[maybe_unused]] const bool kInstalled =
+    (mayasim::Host::addCommandSet(&mayasim::registerPluginCommands), true);
 
 }  // namespace

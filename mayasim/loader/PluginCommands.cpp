@@ -53,10 +53,9 @@ mel::Value unloadPlugin(PluginManager& manager, const mel::Args& args) {
 
 mel::Value pluginInfo(Host& host, PluginManager& manager, const mel::Args& args) {
   static const std::vector<mel::FlagDecl> kFlags = {
-      {"q", "query", 0},      {"ls", "listPlugins", 0}, {"l", "loaded", 0},
-      {"c", "command", 0},    {"dn", "dependNode", 0},  {"p", "path", 0},
-      {"vd", "vendor", 0},    {"v", "version", 0},      {"av", "apiVersion", 0},
-      {"n", "name", 0},       {"uo", "unloadOk", 0}};
+      {"q", "query", 0},       {"ls", "listPlugins", 0}, {"l", "loaded", 0},   {"c", "command", 0},
+      {"dn", "dependNode", 0}, {"p", "path", 0},         {"vd", "vendor", 0},  {"v", "version", 0},
+      {"av", "apiVersion", 0}, {"n", "name", 0},         {"uo", "unloadOk", 0}};
   const mel::CommandArgs parsed("pluginInfo", kFlags, args);
   if (parsed.has("listPlugins")) return manager.loadedNames();
 

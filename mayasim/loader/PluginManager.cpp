@@ -58,7 +58,8 @@ EntryResult callEntryPoint(EntryPoint entry, const MObject& plugin) {
   return result;
 }
 
-std::string failureMessage(const char* function, const std::string& name, const EntryResult& result) {
+std::string failureMessage(const char* function, const std::string& name,
+                           const EntryResult& result) {
   std::string message = std::string(function) + " function failed (" + name + ")";
   if (!result.exception.empty()) message += ": " + result.exception;
   return message;
@@ -106,7 +107,8 @@ std::string PluginManager::load(const std::string& nameOrPath) {
   if (!missing.empty()) {
     std::string list;
     for (const std::string& symbol : missing) list += (list.empty() ? "" : ", ") + symbol;
-    throw mel::Error("Plug-in " + quoted(name) + " (" + path + ") is not a plug-in: missing " + list + ".");
+    throw mel::Error("Plug-in " + quoted(name) + " (" + path + ") is not a plug-in: missing " +
+                     list + ".");
   }
 
   LoadedPlugin plugin;

@@ -27,7 +27,8 @@ std::string absolutePath(const std::string& path) {
   return path;
 }
 
-std::string findIn(const std::vector<std::string>& dirs, const std::vector<std::string>& fileNames) {
+std::string findIn(const std::vector<std::string>& dirs,
+                   const std::vector<std::string>& fileNames) {
   for (const std::string& dir : dirs) {
     for (const std::string& fileName : fileNames) {
       const std::string candidate = endsWith(dir, "/") ? dir + fileName : dir + "/" + fileName;

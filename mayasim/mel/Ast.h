@@ -19,8 +19,21 @@ struct Node {
 // ---- expressions ----
 
 enum class ExprKind {
-  Literal, Variable, Index, Component, ArrayLiteral, VectorLiteral,
-  Unary, Binary, Logical, Ternary, Assign, IncDec, Call, Catch, Cast,
+  Literal,
+  Variable,
+  Index,
+  Component,
+  ArrayLiteral,
+  VectorLiteral,
+  Unary,
+  Binary,
+  Logical,
+  Ternary,
+  Assign,
+  IncDec,
+  Call,
+  Catch,
+  Cast,
 };
 
 struct Expr : Node {
@@ -124,7 +137,20 @@ struct CastExpr : Expr {  // (int)expr
 // ---- statements ----
 
 enum class StmtKind {
-  Expr, Decl, Block, If, While, DoWhile, For, ForIn, Switch, Break, Continue, Return, Proc, Empty,
+  Expr,
+  Decl,
+  Block,
+  If,
+  While,
+  DoWhile,
+  For,
+  ForIn,
+  Switch,
+  Break,
+  Continue,
+  Return,
+  Proc,
+  Empty,
 };
 
 struct Stmt : Node {

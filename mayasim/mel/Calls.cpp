@@ -1,8 +1,8 @@
 // Calling by name: commands, then global procs, then the running file's
 // local procs, then <name>.mel on the script path. Also `source`.
+#include <sys/stat.h>
 #include <fstream>
 #include <sstream>
-#include <sys/stat.h>
 
 #include "mel/Runtime.h"
 
@@ -15,7 +15,9 @@ bool isFile(const std::string& path) {
   return ::stat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode);
 }
 
-bool endsWithMel(const std::string& s) { return s.size() >= 4 && s.compare(s.size() - 4, 4, ".mel") == 0; }
+bool endsWithMel(const std::string& s) {
+  return s.size() >= 4 && s.compare(s.size() - 4, 4, ".mel") == 0;
+}
 
 // Out of line so that the callers' frames stay small.
 [[noreturn]] void wrongArgumentCount(const std::string& proc) {
@@ -63,7 +65,8 @@ Value Interpreter::Impl::callFromScriptPath(const std::string& name, const Args&
   throw Error("Cannot find procedure \"" + name + "\".");
 }
 
-Value Interpreter::Impl::callProc(const detail::Proc& proc, const std::shared_ptr<detail::FileContext>& file,
+Value Interpreter::Impl::callProc(const detail::Proc& proc,
+                                  const std::shared_ptr<detail::FileContext>& file,
                                   const Args& args) {
   const ProcDef& def = *proc.def;
   if (args.size() != def.params.size()) wrongArgumentCount(def.name);
@@ -71,7 +74,8 @@ Value Interpreter::Impl::callProc(const detail::Proc& proc, const std::shared_pt
   detail::Location saved = location;
   std::vector<Value> params;
   params.reserve(args.size());
-  for (std::size_t i = 0; i < args.size(); ++i) params.push_back(args[i].convertTo(def.params[i].type));
+  for (std::size_t i = 0; i < args.size(); ++i)
+    params.push_back(args[i].convertTo(def.params[i].type));
 
   FrameGuard frameGuard(*this, file, &def);
   for (std::size_t i = 0; i < params.size(); ++i)

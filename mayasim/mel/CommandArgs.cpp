@@ -24,19 +24,22 @@ const FlagDecl* findFlag(const std::vector<FlagDecl>& flags, std::string_view na
 }
 
 std::string lower(std::string s) {
-  std::transform(s.begin(), s.end(), s.begin(), [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+  std::transform(s.begin(), s.end(), s.begin(),
+                 [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
   return s;
 }
 
 }  // namespace
 
-CommandArgs::CommandArgs(const std::string& command, const std::vector<FlagDecl>& flags, const Args& args)
+CommandArgs::CommandArgs(const std::string& command, const std::vector<FlagDecl>& flags,
+                         const Args& args)
     : command_(command) {
   // Query mode is known before any flag is read: `-q` may come last.
   bool queryMode = false;
   if (const FlagDecl* q = findFlag(flags, "query"); q && q->longName == "query") {
     for (const Value& v : args)
-      if (looksLikeFlag(v) && findFlag(flags, std::string_view(v.asString()).substr(1)) == q) queryMode = true;
+      if (looksLikeFlag(v) && findFlag(flags, std::string_view(v.asString()).substr(1)) == q)
+        queryMode = true;
   }
 
   for (std::size_t i = 0; i < args.size(); ++i) {
@@ -48,19 +51,23 @@ CommandArgs::CommandArgs(const std::string& command, const std::vector<FlagDecl>
     const std::string& written = v.asString();
     const FlagDecl* flag = findFlag(flags, std::string_view(written).substr(1));
     if (!flag) throw Error("Invalid flag '" + written + "'");
-    if (!flag->multiUse && has(flag->longName)) throw Error("Flag '" + written + "' can only be used once.");
+    if (!flag->multiUse && has(flag->longName))
+      throw Error("Flag '" + written + "' can only be used once.");
     int count = queryMode ? 0 : flag->argCount;
     if (static_cast<std::size_t>(count) > args.size() - i - 1)
-      throw Error("Flag '" + written + "' must be passed " + std::to_string(count) + " argument(s).");
-    std::vector<Value> values(args.begin() + static_cast<std::ptrdiff_t>(i + 1),
-                              args.begin() + static_cast<std::ptrdiff_t>(i + 1 + static_cast<std::size_t>(count)));
+      throw Error("Flag '" + written + "' must be passed " + std::to_string(count) +
+                  " argument(s).");
+    std::vector<Value> values(
+        args.begin() + static_cast<std::ptrdiff_t>(i + 1),
+        args.begin() + static_cast<std::ptrdiff_t>(i + 1 + static_cast<std::size_t>(count)));
     i += static_cast<std::size_t>(count);
     flags_.emplace_back(flag->longName, std::move(values));
   }
 }
 
 bool CommandArgs::has(const std::string& longName) const {
-  return std::any_of(flags_.begin(), flags_.end(), [&](const auto& f) { return f.first == longName; });
+  return std::any_of(flags_.begin(), flags_.end(),
+                     [&](const auto& f) { return f.first == longName; });
 }
 
 const Value& CommandArgs::arg(const std::string& longName, int i) const {

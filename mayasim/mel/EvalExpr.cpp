@@ -6,7 +6,9 @@ namespace mel {
 
 namespace {
 
-bool isAssignable(const Expr& e) { return e.kind == ExprKind::Variable || e.kind == ExprKind::Index; }
+bool isAssignable(const Expr& e) {
+  return e.kind == ExprKind::Variable || e.kind == ExprKind::Index;
+}
 
 }  // namespace
 
@@ -14,23 +16,36 @@ bool isAssignable(const Expr& e) { return e.kind == ExprKind::Variable || e.kind
 // recurses once per nesting level, so its frame size bounds script depth.
 Value Interpreter::Impl::eval(const Expr& e) {
   switch (e.kind) {
-    case ExprKind::Literal: return static_cast<const LiteralExpr&>(e).value;
-    case ExprKind::Variable: return lookup(static_cast<const VariableExpr&>(e).name)->value;
-    case ExprKind::Index: return evalIndex(static_cast<const IndexExpr&>(e));
-    case ExprKind::Component: return evalComponent(static_cast<const ComponentExpr&>(e));
-    case ExprKind::ArrayLiteral: return evalArrayLiteral(static_cast<const ArrayLiteralExpr&>(e));
-    case ExprKind::VectorLiteral: return evalVectorLiteral(static_cast<const VectorLiteralExpr&>(e));
-    case ExprKind::Unary: return evalUnary(static_cast<const UnaryExpr&>(e));
-    case ExprKind::Binary: return evalBinary(static_cast<const BinaryExpr&>(e));
-    case ExprKind::Logical: return evalLogical(static_cast<const LogicalExpr&>(e));
+    case ExprKind::Literal:
+      return static_cast<const LiteralExpr&>(e).value;
+    case ExprKind::Variable:
+      return lookup(static_cast<const VariableExpr&>(e).name)->value;
+    case ExprKind::Index:
+      return evalIndex(static_cast<const IndexExpr&>(e));
+    case ExprKind::Component:
+      return evalComponent(static_cast<const ComponentExpr&>(e));
+    case ExprKind::ArrayLiteral:
+      return evalArrayLiteral(static_cast<const ArrayLiteralExpr&>(e));
+    case ExprKind::VectorLiteral:
+      return evalVectorLiteral(static_cast<const VectorLiteralExpr&>(e));
+    case ExprKind::Unary:
+      return evalUnary(static_cast<const UnaryExpr&>(e));
+    case ExprKind::Binary:
+      return evalBinary(static_cast<const BinaryExpr&>(e));
+    case ExprKind::Logical:
+      return evalLogical(static_cast<const LogicalExpr&>(e));
     case ExprKind::Ternary: {
       const auto& t = static_cast<const TernaryExpr&>(e);
       return eval(*t.condition).isTrue() ? eval(*t.ifTrue) : eval(*t.ifFalse);
     }
-    case ExprKind::Assign: return evalAssign(static_cast<const AssignExpr&>(e));
-    case ExprKind::IncDec: return evalIncDec(static_cast<const IncDecExpr&>(e));
-    case ExprKind::Call: return evalCall(static_cast<const CallExpr&>(e));
-    case ExprKind::Catch: return evalCatch(static_cast<const CatchExpr&>(e));
+    case ExprKind::Assign:
+      return evalAssign(static_cast<const AssignExpr&>(e));
+    case ExprKind::IncDec:
+      return evalIncDec(static_cast<const IncDecExpr&>(e));
+    case ExprKind::Call:
+      return evalCall(static_cast<const CallExpr&>(e));
+    case ExprKind::Catch:
+      return evalCatch(static_cast<const CatchExpr&>(e));
     case ExprKind::Cast: {
       const auto& c = static_cast<const CastExpr&>(e);
       return eval(*c.operand).convertTo(c.type);
@@ -45,7 +60,8 @@ Value Interpreter::Impl::evalComponent(const ComponentExpr& c) {
 
 Value Interpreter::Impl::evalVectorLiteral(const VectorLiteralExpr& v) {
   Vector3 out{0, 0, 0};
-  for (std::size_t i = 0; i < 3 && i < v.components.size(); ++i) out[i] = eval(*v.components[i]).asFloat();
+  for (std::size_t i = 0; i < 3 && i < v.components.size(); ++i)
+    out[i] = eval(*v.components[i]).asFloat();
   return Value(out);
 }
 
@@ -82,9 +98,12 @@ Value Interpreter::Impl::evalArrayLiteral(const ArrayLiteralExpr& e) {
     items.push_back(eval(*x));
     const Value& v = items.back();
     if (v.isArray() || v.isVector())
-      throw Error(std::string("Cannot put data of type ") + Value::typeName(v.type()) + " in an array.");
-    if (v.isString()) type = ValueType::StringArray;
-    else if (v.isFloat() && type == ValueType::IntArray) type = ValueType::FloatArray;
+      throw Error(std::string("Cannot put data of type ") + Value::typeName(v.type()) +
+                  " in an array.");
+    if (v.isString())
+      type = ValueType::StringArray;
+    else if (v.isFloat() && type == ValueType::IntArray)
+      type = ValueType::FloatArray;
   }
   if (e.elements.empty()) type = ValueType::StringArray;
   Value array = Value::zero(type);
@@ -116,8 +135,10 @@ Value Interpreter::Impl::assign(const AssignExpr& e, bool wantResult) {
     detail::Variable* var = lookup(t.name).get();
     std::string* text = var->value.stringIf();
     if (text && *e.op == BinaryOp::Add && !v.isArray()) {
-      if (const std::string* tail = v.stringIf()) *text += *tail;
-      else *text += v.asString();
+      if (const std::string* tail = v.stringIf())
+        *text += *tail;
+      else
+        *text += v.asString();
     } else {
       var->value = detail::binaryOp(*e.op, var->value, v).convertTo(var->type);
     }
@@ -128,8 +149,10 @@ Value Interpreter::Impl::assign(const AssignExpr& e, bool wantResult) {
 }
 
 void Interpreter::Impl::evalForEffect(const Expr& e) {
-  if (e.kind == ExprKind::Assign) assign(static_cast<const AssignExpr&>(e), false);
-  else eval(e);
+  if (e.kind == ExprKind::Assign)
+    assign(static_cast<const AssignExpr&>(e), false);
+  else
+    eval(e);
 }
 
 Value Interpreter::Impl::evalIncDec(const IncDecExpr& e) {
@@ -137,7 +160,8 @@ Value Interpreter::Impl::evalIncDec(const IncDecExpr& e) {
   if (!t.index) {
     detail::Variable* var = lookup(t.name).get();
     Value old = var->value;
-    var->value = detail::binaryOp(e.increment ? BinaryOp::Add : BinaryOp::Sub, old, Value(1)).convertTo(var->type);
+    var->value = detail::binaryOp(e.increment ? BinaryOp::Add : BinaryOp::Sub, old, Value(1))
+                     .convertTo(var->type);
     return e.prefix ? var->value : old;
   }
   Value old = currentValue(t);

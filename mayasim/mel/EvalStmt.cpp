@@ -70,11 +70,16 @@ Flow Interpreter::Impl::exec(const Stmt& s) {
         if (!eval(*d.condition).isTrue()) return Flow::Normal;
       }
     }
-    case StmtKind::For: return execFor(static_cast<const ForStmt&>(s));
-    case StmtKind::ForIn: return execForIn(static_cast<const ForInStmt&>(s));
-    case StmtKind::Switch: return execSwitch(static_cast<const SwitchStmt&>(s));
-    case StmtKind::Break: return Flow::Break;
-    case StmtKind::Continue: return Flow::Continue;
+    case StmtKind::For:
+      return execFor(static_cast<const ForStmt&>(s));
+    case StmtKind::ForIn:
+      return execForIn(static_cast<const ForInStmt&>(s));
+    case StmtKind::Switch:
+      return execSwitch(static_cast<const SwitchStmt&>(s));
+    case StmtKind::Break:
+      return Flow::Break;
+    case StmtKind::Continue:
+      return Flow::Continue;
     case StmtKind::Return: {
       const auto& r = static_cast<const ReturnStmt&>(s);
       at(s.line);
@@ -85,7 +90,8 @@ Flow Interpreter::Impl::exec(const Stmt& s) {
     case StmtKind::Proc:
       defineProc(static_cast<const ProcStmt&>(s));
       return Flow::Normal;
-    case StmtKind::Empty: return Flow::Normal;
+    case StmtKind::Empty:
+      return Flow::Normal;
   }
   return Flow::Normal;
 }
@@ -132,7 +138,8 @@ Flow Interpreter::Impl::execForIn(const ForInStmt& f) {
   at(f.line);
   Value array = eval(*f.array);
   if (!array.isArray())
-    throw Error(std::string("Cannot iterate over data of type ") + Value::typeName(array.type()) + ".");
+    throw Error(std::string("Cannot iterate over data of type ") + Value::typeName(array.type()) +
+                ".");
   for (std::size_t i = 0; i < array.size(); ++i) {
     at(f.line);
     store(f.variable, std::nullopt, array.element(i));
@@ -152,7 +159,8 @@ Flow Interpreter::Impl::execSwitch(const SwitchStmt& s) {
     if (c.value && detail::binaryOp(BinaryOp::Eq, v, eval(*c.value)).isTrue()) start = i;
   }
   if (start == s.cases.size()) {
-    auto def = std::find_if(s.cases.begin(), s.cases.end(), [](const SwitchCase& c) { return !c.value; });
+    auto def =
+        std::find_if(s.cases.begin(), s.cases.end(), [](const SwitchCase& c) { return !c.value; });
     if (def == s.cases.end()) return Flow::Normal;
     start = static_cast<std::size_t>(def - s.cases.begin());
   }

@@ -36,7 +36,8 @@ std::string resultText(const Value& v) {
 
 }  // namespace
 
-Interpreter::Impl::FrameGuard::FrameGuard(Impl& impl, std::shared_ptr<FileContext> file, const ProcDef* proc)
+Interpreter::Impl::FrameGuard::FrameGuard(Impl& impl, std::shared_ptr<FileContext> file,
+                                          const ProcDef* proc)
     : impl_(impl) {
   auto f = std::make_unique<detail::Frame>();
   // Typed text (and eval) shares one global level that lasts between runs,
@@ -55,7 +56,8 @@ Interpreter::Impl::ScopeGuard::ScopeGuard(Impl& impl) : impl_(impl) {
 Interpreter::Impl::DepthGuard::DepthGuard(Impl& impl) : impl_(impl) {
   auto here = reinterpret_cast<std::uintptr_t>(__builtin_frame_address(0));
   if (impl.depth == 0) impl.stackBase = here;
-  bool tooDeep = impl.depth >= kMaxDepth || (here < impl.stackBase && impl.stackBase - here > kStackBudget);
+  bool tooDeep =
+      impl.depth >= kMaxDepth || (here < impl.stackBase && impl.stackBase - here > kStackBudget);
   if (tooDeep) throw Error("Procedure calls are nested too deeply (stack overflow).");
   ++impl.depth;
 }
@@ -84,7 +86,8 @@ void Interpreter::Impl::at(int line) {
 std::string Interpreter::Impl::locate(std::string_view message) const {
   if (location.line <= 0) return std::string(message);
   std::string where = "line " + std::to_string(location.line) + ": ";
-  if (location.file && !location.file->name.empty()) where = "file: " + location.file->name + " " + where;
+  if (location.file && !location.file->name.empty())
+    where = "file: " + location.file->name + " " + where;
   return where + std::string(message);
 }
 
@@ -100,7 +103,8 @@ void Interpreter::Impl::report(const std::string& message, const std::string& pl
   if (print) self.output().error(placed);
 }
 
-Value Interpreter::Impl::runScript(const Script& script, const std::shared_ptr<FileContext>& file, bool echo) {
+Value Interpreter::Impl::runScript(const Script& script, const std::shared_ptr<FileContext>& file,
+                                   bool echo) {
   DepthGuard depthGuard(*this);
   FrameGuard frameGuard(*this, file, nullptr);
   // Global procs of the script exist from its start, so that its code may
@@ -133,9 +137,13 @@ bool Interpreter::registerCommand(const std::string& name, CommandFn fn) {
   return impl_->commands.emplace(name, std::move(fn)).second;
 }
 
-bool Interpreter::unregisterCommand(const std::string& name) { return impl_->commands.erase(name) > 0; }
+bool Interpreter::unregisterCommand(const std::string& name) {
+  return impl_->commands.erase(name) > 0;
+}
 
-bool Interpreter::hasCommand(const std::string& name) const { return impl_->commands.count(name) > 0; }
+bool Interpreter::hasCommand(const std::string& name) const {
+  return impl_->commands.count(name) > 0;
+}
 
 std::vector<std::string> Interpreter::commandNames() const {
   std::vector<std::string> names;
@@ -187,14 +195,18 @@ Value Interpreter::call(const std::string& name, const Args& args) {
   return v;
 }
 
-bool Interpreter::hasGlobal(const std::string& name) const { return impl_->globals.count(name) > 0; }
+bool Interpreter::hasGlobal(const std::string& name) const {
+  return impl_->globals.count(name) > 0;
+}
 
 Value Interpreter::global(const std::string& name) const {
   auto it = impl_->globals.find(name);
   return it == impl_->globals.end() ? Value() : it->second->value;
 }
 
-void Interpreter::setScriptPath(std::vector<std::string> dirs) { impl_->scriptPath = std::move(dirs); }
+void Interpreter::setScriptPath(std::vector<std::string> dirs) {
+  impl_->scriptPath = std::move(dirs);
+}
 
 int Interpreter::currentLine() const { return impl_->location.line; }
 
@@ -214,6 +226,8 @@ void Interpreter::warning(std::string_view message) { out_->warning(impl_->locat
 
 const std::string& Interpreter::lastError() const { return impl_->lastError; }
 
-void Interpreter::setOutArgument(std::size_t index, Value v) { impl_->outArgument.emplace(index, std::move(v)); }
+void Interpreter::setOutArgument(std::size_t index, Value v) {
+  impl_->outArgument.emplace(index, std::move(v));
+}
 
 }  // namespace mel

@@ -112,7 +112,8 @@ Value getenvCommand(Interpreter&, const Args& a) {
 Value putenvCommand(Interpreter&, const Args& a) {
   expectArgs("putenv", a, 2);
   std::string name = a[0].asString();
-  if (name.empty() || name.find('=') != std::string::npos) throw Error("putenv: invalid variable name.");
+  if (name.empty() || name.find('=') != std::string::npos)
+    throw Error("putenv: invalid variable name.");
   ::setenv(name.c_str(), a[1].asString().c_str(), 1);
   return Value();
 }

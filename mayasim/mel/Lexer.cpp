@@ -11,7 +11,9 @@ namespace {
 bool isDigit(char c) { return c >= '0' && c <= '9'; }
 bool isIdentStart(char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || c == '_'; }
 bool isIdentChar(char c) { return isIdentStart(c) || isDigit(c); }
-bool isSpace(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\f' || c == '\v'; }
+bool isSpace(char c) {
+  return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\f' || c == '\v';
+}
 
 // Characters that end an unquoted command word.
 bool endsWord(char c) {
@@ -20,9 +22,9 @@ bool endsWord(char c) {
 }
 
 constexpr std::array<std::string_view, 20> kKeywords = {
-    "if",     "else",     "while",  "do",   "for",    "in",     "switch",
-    "case",   "default",  "break",  "continue", "return", "proc", "global",
-    "int",    "float",    "string", "vector", "matrix", "catch"};
+    "if",   "else",    "while",  "do",       "for",    "in",   "switch",
+    "case", "default", "break",  "continue", "return", "proc", "global",
+    "int",  "float",   "string", "vector",   "matrix", "catch"};
 
 }  // namespace
 
@@ -109,12 +111,18 @@ Token Lexer::next() {
     case '-':
       if (peekChar() == '-') return two('-', TokenKind::MinusMinus, TokenKind::Minus);
       return two('=', TokenKind::MinusAssign, TokenKind::Minus);
-    case '*': return two('=', TokenKind::StarAssign, TokenKind::Star);
-    case '/': return two('=', TokenKind::SlashAssign, TokenKind::Slash);
-    case '%': return make(TokenKind::Percent, start);
-    case '^': return make(TokenKind::Caret, start);
-    case '=': return two('=', TokenKind::Eq, TokenKind::Assign);
-    case '!': return two('=', TokenKind::NotEq, TokenKind::Not);
+    case '*':
+      return two('=', TokenKind::StarAssign, TokenKind::Star);
+    case '/':
+      return two('=', TokenKind::SlashAssign, TokenKind::Slash);
+    case '%':
+      return make(TokenKind::Percent, start);
+    case '^':
+      return make(TokenKind::Caret, start);
+    case '=':
+      return two('=', TokenKind::Eq, TokenKind::Assign);
+    case '!':
+      return two('=', TokenKind::NotEq, TokenKind::Not);
     case '<':
       if (peekChar() == '<') return two('<', TokenKind::VectorOpen, TokenKind::Less);
       return two('=', TokenKind::LessEq, TokenKind::Less);
@@ -127,19 +135,32 @@ Token Lexer::next() {
     case '|':
       if (peekChar() == '|') return two('|', TokenKind::OrOr, TokenKind::Error);
       break;
-    case '?': return make(TokenKind::Question, start);
-    case ':': return make(TokenKind::Colon, start);
-    case ';': return make(TokenKind::Semicolon, start);
-    case ',': return make(TokenKind::Comma, start);
-    case '.': return make(TokenKind::Dot, start);
-    case '(': return make(TokenKind::LParen, start);
-    case ')': return make(TokenKind::RParen, start);
-    case '{': return make(TokenKind::LBrace, start);
-    case '}': return make(TokenKind::RBrace, start);
-    case '[': return make(TokenKind::LBracket, start);
-    case ']': return make(TokenKind::RBracket, start);
-    case '`': return make(TokenKind::Backquote, start);
-    default: break;
+    case '?':
+      return make(TokenKind::Question, start);
+    case ':':
+      return make(TokenKind::Colon, start);
+    case ';':
+      return make(TokenKind::Semicolon, start);
+    case ',':
+      return make(TokenKind::Comma, start);
+    case '.':
+      return make(TokenKind::Dot, start);
+    case '(':
+      return make(TokenKind::LParen, start);
+    case ')':
+      return make(TokenKind::RParen, start);
+    case '{':
+      return make(TokenKind::LBrace, start);
+    case '}':
+      return make(TokenKind::RBrace, start);
+    case '[':
+      return make(TokenKind::LBracket, start);
+    case ']':
+      return make(TokenKind::RBracket, start);
+    case '`':
+      return make(TokenKind::Backquote, start);
+    default:
+      break;
   }
   return make(TokenKind::Error, start, "Syntax error");
 }
@@ -150,7 +171,8 @@ Token Lexer::number(const Position& start) {
     advance();
     advance();
     while (std::isxdigit(static_cast<unsigned char>(peekChar()))) advance();
-    return make(TokenKind::Int, start, std::string(src_.substr(start.offset, pos_.offset - start.offset)));
+    return make(TokenKind::Int, start,
+                std::string(src_.substr(start.offset, pos_.offset - start.offset)));
   }
   bool isFloat = false;
   while (isDigit(peekChar())) advance();
@@ -161,7 +183,8 @@ Token Lexer::number(const Position& start) {
   }
   char e = peekChar();
   if ((e == 'e' || e == 'E') &&
-      (isDigit(peekChar(1)) || ((peekChar(1) == '+' || peekChar(1) == '-') && isDigit(peekChar(2))))) {
+      (isDigit(peekChar(1)) ||
+       ((peekChar(1) == '+' || peekChar(1) == '-') && isDigit(peekChar(2))))) {
     isFloat = true;
     advance();
     if (peekChar() == '+' || peekChar() == '-') advance();
@@ -185,14 +208,23 @@ Token Lexer::string(const Position& start) {
     if (atEnd()) return make(TokenKind::Error, start, "Unterminated string.");
     char esc = advance();
     switch (esc) {
-      case 'n': text += '\n'; break;
-      case 't': text += '\t'; break;
-      case 'r': text += '\r'; break;
-      case '\n': break;  // line continuation
+      case 'n':
+        text += '\n';
+        break;
+      case 't':
+        text += '\t';
+        break;
+      case 'r':
+        text += '\r';
+        break;
+      case '\n':
+        break;  // line continuation
       case '\r':
         if (peekChar() == '\n') advance();
         break;
-      default: text += esc; break;  // \" \\ and anything else: the character itself
+      default:
+        text += esc;
+        break;  // \" \\ and anything else: the character itself
     }
   }
   return make(TokenKind::String, start, std::move(text));
@@ -208,7 +240,8 @@ Token Lexer::word() {
   Position start = pos_;
   if (!atEnd()) advance();  // always take at least one character
   while (!atEnd() && !endsWord(peekChar())) advance();
-  return make(TokenKind::Ident, start, std::string(src_.substr(start.offset, pos_.offset - start.offset)));
+  return make(TokenKind::Ident, start,
+              std::string(src_.substr(start.offset, pos_.offset - start.offset)));
 }
 
 std::string_view Lexer::lineText(int line) const {

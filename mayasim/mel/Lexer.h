@@ -9,17 +9,48 @@
 namespace mel {
 
 enum class TokenKind {
-  End, Error,                  // Error: text holds the message
-  Ident, Variable,             // Variable text keeps the '$'
-  Int, Float, String,          // Int/Float: the literal text; String: unescaped
-  Plus, Minus, Star, Slash, Percent, Caret,
-  PlusPlus, MinusMinus,
-  Assign, PlusAssign, MinusAssign, StarAssign, SlashAssign,
-  Eq, NotEq, Less, LessEq, Greater, GreaterEq,
-  AndAnd, OrOr, Not, Question, Colon,
-  Semicolon, Comma, Dot,
-  LParen, RParen, LBrace, RBrace, LBracket, RBracket,
-  VectorOpen, VectorClose,     // << >>
+  End,
+  Error,  // Error: text holds the message
+  Ident,
+  Variable,  // Variable text keeps the '$'
+  Int,
+  Float,
+  String,  // Int/Float: the literal text; String: unescaped
+  Plus,
+  Minus,
+  Star,
+  Slash,
+  Percent,
+  Caret,
+  PlusPlus,
+  MinusMinus,
+  Assign,
+  PlusAssign,
+  MinusAssign,
+  StarAssign,
+  SlashAssign,
+  Eq,
+  NotEq,
+  Less,
+  LessEq,
+  Greater,
+  GreaterEq,
+  AndAnd,
+  OrOr,
+  Not,
+  Question,
+  Colon,
+  Semicolon,
+  Comma,
+  Dot,
+  LParen,
+  RParen,
+  LBrace,
+  RBrace,
+  LBracket,
+  RBracket,
+  VectorOpen,
+  VectorClose,  // << >>
   Backquote,
 };
 

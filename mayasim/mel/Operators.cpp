@@ -12,18 +12,30 @@ namespace {
 
 const char* opText(BinaryOp op) {
   switch (op) {
-    case BinaryOp::Add: return "+";
-    case BinaryOp::Sub: return "-";
-    case BinaryOp::Mul: return "*";
-    case BinaryOp::Div: return "/";
-    case BinaryOp::Mod: return "%";
-    case BinaryOp::Cross: return "^";
-    case BinaryOp::Eq: return "==";
-    case BinaryOp::NotEq: return "!=";
-    case BinaryOp::Less: return "<";
-    case BinaryOp::LessEq: return "<=";
-    case BinaryOp::Greater: return ">";
-    case BinaryOp::GreaterEq: return ">=";
+    case BinaryOp::Add:
+      return "+";
+    case BinaryOp::Sub:
+      return "-";
+    case BinaryOp::Mul:
+      return "*";
+    case BinaryOp::Div:
+      return "/";
+    case BinaryOp::Mod:
+      return "%";
+    case BinaryOp::Cross:
+      return "^";
+    case BinaryOp::Eq:
+      return "==";
+    case BinaryOp::NotEq:
+      return "!=";
+    case BinaryOp::Less:
+      return "<";
+    case BinaryOp::LessEq:
+      return "<=";
+    case BinaryOp::Greater:
+      return ">";
+    case BinaryOp::GreaterEq:
+      return ">=";
   }
   return "?";
 }
@@ -34,7 +46,9 @@ const char* opText(BinaryOp op) {
 }
 
 // int arithmetic is 32-bit and wraps.
-int wrap(long long v) { return static_cast<int>(static_cast<std::uint32_t>(static_cast<std::uint64_t>(v))); }
+int wrap(long long v) {
+  return static_cast<int>(static_cast<std::uint32_t>(static_cast<std::uint64_t>(v)));
+}
 
 // A string used as a number: "5" is an int, "2.5" a float.
 Value numeric(BinaryOp op, const Value& v) {
@@ -48,45 +62,59 @@ Value numeric(BinaryOp op, const Value& v) {
 
 Value intArithmetic(BinaryOp op, long long a, long long b) {
   switch (op) {
-    case BinaryOp::Add: return Value(wrap(a + b));
-    case BinaryOp::Sub: return Value(wrap(a - b));
-    case BinaryOp::Mul: return Value(wrap(a * b));
+    case BinaryOp::Add:
+      return Value(wrap(a + b));
+    case BinaryOp::Sub:
+      return Value(wrap(a - b));
+    case BinaryOp::Mul:
+      return Value(wrap(a * b));
     case BinaryOp::Div:
       if (b == 0) throw Error("Division by zero");
       return Value(wrap(a / b));
     case BinaryOp::Mod:
       if (b == 0) throw Error("Division by zero");
       return Value(wrap(a % b));
-    default: illegal(op, Value(0));
+    default:
+      illegal(op, Value(0));
   }
 }
 
 Value floatArithmetic(BinaryOp op, double a, double b) {
   switch (op) {
-    case BinaryOp::Add: return Value(a + b);
-    case BinaryOp::Sub: return Value(a - b);
-    case BinaryOp::Mul: return Value(a * b);
-    case BinaryOp::Div: return Value(a / b);
+    case BinaryOp::Add:
+      return Value(a + b);
+    case BinaryOp::Sub:
+      return Value(a - b);
+    case BinaryOp::Mul:
+      return Value(a * b);
+    case BinaryOp::Div:
+      return Value(a / b);
     case BinaryOp::Mod:
       if (b == 0) throw Error("Division by zero");
       return Value(std::fmod(a, b));
-    default: illegal(op, Value(0.0));
+    default:
+      illegal(op, Value(0.0));
   }
 }
 
 Value vectorArithmetic(BinaryOp op, const Value& x, const Value& y) {
   Vector3 a = x.asVector(), b = y.asVector();
   switch (op) {
-    case BinaryOp::Add: return Value(Vector3{a[0] + b[0], a[1] + b[1], a[2] + b[2]});
-    case BinaryOp::Sub: return Value(Vector3{a[0] - b[0], a[1] - b[1], a[2] - b[2]});
+    case BinaryOp::Add:
+      return Value(Vector3{a[0] + b[0], a[1] + b[1], a[2] + b[2]});
+    case BinaryOp::Sub:
+      return Value(Vector3{a[0] - b[0], a[1] - b[1], a[2] - b[2]});
     case BinaryOp::Mul:
       if (x.isVector() && y.isVector()) return Value(a[0] * b[0] + a[1] * b[1] + a[2] * b[2]);
       return Value(Vector3{a[0] * b[0], a[1] * b[1], a[2] * b[2]});
-    case BinaryOp::Div: return Value(Vector3{a[0] / b[0], a[1] / b[1], a[2] / b[2]});
+    case BinaryOp::Div:
+      return Value(Vector3{a[0] / b[0], a[1] / b[1], a[2] / b[2]});
     case BinaryOp::Cross:
       if (!x.isVector() || !y.isVector()) illegal(op, x.isVector() ? y : x);
-      return Value(Vector3{a[1] * b[2] - a[2] * b[1], a[2] * b[0] - a[0] * b[2], a[0] * b[1] - a[1] * b[0]});
-    default: illegal(op, x);
+      return Value(
+          Vector3{a[1] * b[2] - a[2] * b[1], a[2] * b[0] - a[0] * b[2], a[0] * b[1] - a[1] * b[0]});
+    default:
+      illegal(op, x);
   }
 }
 
@@ -112,23 +140,37 @@ Value binaryOp(BinaryOp op, const Value& a, const Value& b) {
   const int* ib = b.intIf();
   if (ia && ib) {
     switch (op) {
-      case BinaryOp::Eq: return Value(*ia == *ib ? 1 : 0);
-      case BinaryOp::NotEq: return Value(*ia != *ib ? 1 : 0);
-      case BinaryOp::Less: return Value(*ia < *ib ? 1 : 0);
-      case BinaryOp::Greater: return Value(*ia > *ib ? 1 : 0);
-      case BinaryOp::LessEq: return Value(*ia <= *ib ? 1 : 0);
-      case BinaryOp::GreaterEq: return Value(*ia >= *ib ? 1 : 0);
-      default: return intArithmetic(op, *ia, *ib);
+      case BinaryOp::Eq:
+        return Value(*ia == *ib ? 1 : 0);
+      case BinaryOp::NotEq:
+        return Value(*ia != *ib ? 1 : 0);
+      case BinaryOp::Less:
+        return Value(*ia < *ib ? 1 : 0);
+      case BinaryOp::Greater:
+        return Value(*ia > *ib ? 1 : 0);
+      case BinaryOp::LessEq:
+        return Value(*ia <= *ib ? 1 : 0);
+      case BinaryOp::GreaterEq:
+        return Value(*ia >= *ib ? 1 : 0);
+      default:
+        return intArithmetic(op, *ia, *ib);
     }
   }
   switch (op) {
-    case BinaryOp::Eq: return Value(equal(a, b) ? 1 : 0);
-    case BinaryOp::NotEq: return Value(equal(a, b) ? 0 : 1);
-    case BinaryOp::Less: return Value(less(op, a, b) ? 1 : 0);
-    case BinaryOp::Greater: return Value(less(op, b, a) ? 1 : 0);
-    case BinaryOp::LessEq: return Value(less(op, b, a) ? 0 : 1);
-    case BinaryOp::GreaterEq: return Value(less(op, a, b) ? 0 : 1);
-    default: break;
+    case BinaryOp::Eq:
+      return Value(equal(a, b) ? 1 : 0);
+    case BinaryOp::NotEq:
+      return Value(equal(a, b) ? 0 : 1);
+    case BinaryOp::Less:
+      return Value(less(op, a, b) ? 1 : 0);
+    case BinaryOp::Greater:
+      return Value(less(op, b, a) ? 1 : 0);
+    case BinaryOp::LessEq:
+      return Value(less(op, b, a) ? 0 : 1);
+    case BinaryOp::GreaterEq:
+      return Value(less(op, a, b) ? 0 : 1);
+    default:
+      break;
   }
   if (a.isInt() && b.isInt()) return intArithmetic(op, a.asInt(), b.asInt());
   if (op == BinaryOp::Add && (a.isString() || b.isString())) {
@@ -149,7 +191,9 @@ Value negate(const Value& v) {
     Vector3 a = v.asVector();
     return Value(Vector3{-a[0], -a[1], -a[2]});
   }
-  if (v.isArray()) throw Error(std::string("Illegal operation \"-\" on data of type ") + Value::typeName(v.type()) + ".");
+  if (v.isArray())
+    throw Error(std::string("Illegal operation \"-\" on data of type ") +
+                Value::typeName(v.type()) + ".");
   if (v.isFloat()) return Value(-v.asFloat());
   if (v.isInt()) return Value(wrap(-static_cast<long long>(v.asInt())));
   Value n = numeric(BinaryOp::Sub, v);

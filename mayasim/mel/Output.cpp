@@ -18,9 +18,7 @@ void Output::error(std::string_view message) {
   write("// Error: " + std::string(message) + " //\n");
 }
 
-void Output::result(std::string_view text) {
-  write("// Result: " + std::string(text) + " //\n");
-}
+void Output::result(std::string_view text) { write("// Result: " + std::string(text) + " //\n"); }
 
 void StdOutput::write(std::string_view text) {
   std::cout << text;

@@ -15,12 +15,28 @@ bool isSpaceChar(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r
 // Tokens that may follow `name(...)` when that is a function call.
 bool endsFunctionCall(TokenKind k) {
   switch (k) {
-    case TokenKind::Semicolon: case TokenKind::RBrace: case TokenKind::RParen:
-    case TokenKind::End: case TokenKind::Comma: case TokenKind::Plus: case TokenKind::Minus:
-    case TokenKind::Star: case TokenKind::Slash: case TokenKind::Percent: case TokenKind::Caret:
-    case TokenKind::Eq: case TokenKind::NotEq: case TokenKind::Less: case TokenKind::LessEq:
-    case TokenKind::Greater: case TokenKind::GreaterEq: case TokenKind::AndAnd:
-    case TokenKind::OrOr: case TokenKind::Question: case TokenKind::Colon: case TokenKind::RBracket:
+    case TokenKind::Semicolon:
+    case TokenKind::RBrace:
+    case TokenKind::RParen:
+    case TokenKind::End:
+    case TokenKind::Comma:
+    case TokenKind::Plus:
+    case TokenKind::Minus:
+    case TokenKind::Star:
+    case TokenKind::Slash:
+    case TokenKind::Percent:
+    case TokenKind::Caret:
+    case TokenKind::Eq:
+    case TokenKind::NotEq:
+    case TokenKind::Less:
+    case TokenKind::LessEq:
+    case TokenKind::Greater:
+    case TokenKind::GreaterEq:
+    case TokenKind::AndAnd:
+    case TokenKind::OrOr:
+    case TokenKind::Question:
+    case TokenKind::Colon:
+    case TokenKind::RBracket:
       return true;
     default:
       return false;
@@ -56,7 +72,8 @@ bool Parser::looksLikeFunctionCall(bool inBackquote) {
   bool call = true;
   for (;;) {
     Token t = lex_.next();
-    if (t.kind == TokenKind::End || t.kind == TokenKind::Semicolon) break;  // let the call report it
+    if (t.kind == TokenKind::End || t.kind == TokenKind::Semicolon)
+      break;  // let the call report it
     if (t.kind == TokenKind::LParen) ++depth;
     if (t.kind == TokenKind::Comma && depth == 1) break;  // several arguments: a call
     if (t.kind != TokenKind::RParen || --depth > 0) continue;
@@ -87,7 +104,8 @@ void Parser::commandArguments(CallExpr& call, bool inBackquote) {
     if (c == ';' || c == '}' || c == ')') break;
     if (c == '`' && inBackquote) break;
     ExprPtr arg;
-    if (c == '"' || c == '$' || c == '(' || c == '{' || c == '`' || (c == '<' && lex_.peekChar(1) == '<')) {
+    if (c == '"' || c == '$' || c == '(' || c == '{' || c == '`' ||
+        (c == '<' && lex_.peekChar(1) == '<')) {
       arg = commandArgumentExpression(c);
     } else {
       Token w = lex_.word();

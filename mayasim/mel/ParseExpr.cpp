@@ -35,15 +35,22 @@ const std::vector<std::vector<BinaryTokenOp>> kLevels = {
 
 std::optional<BinaryOp> compoundOp(TokenKind k) {
   switch (k) {
-    case TokenKind::PlusAssign: return BinaryOp::Add;
-    case TokenKind::MinusAssign: return BinaryOp::Sub;
-    case TokenKind::StarAssign: return BinaryOp::Mul;
-    case TokenKind::SlashAssign: return BinaryOp::Div;
-    default: return std::nullopt;
+    case TokenKind::PlusAssign:
+      return BinaryOp::Add;
+    case TokenKind::MinusAssign:
+      return BinaryOp::Sub;
+    case TokenKind::StarAssign:
+      return BinaryOp::Mul;
+    case TokenKind::SlashAssign:
+      return BinaryOp::Div;
+    default:
+      return std::nullopt;
   }
 }
 
-bool isAssignable(const Expr& e) { return e.kind == ExprKind::Variable || e.kind == ExprKind::Index; }
+bool isAssignable(const Expr& e) {
+  return e.kind == ExprKind::Variable || e.kind == ExprKind::Index;
+}
 
 }  // namespace
 
@@ -70,7 +77,8 @@ std::optional<Value> numberFromText(std::string_view text) {
   return Value(static_cast<int>(v));
 }
 
-void Parser::setHeight(Expr& e, std::initializer_list<const Expr*> children, const Token& at) const {
+void Parser::setHeight(Expr& e, std::initializer_list<const Expr*> children,
+                       const Token& at) const {
   int h = 0;
   for (const Expr* c : children)
     if (c) h = std::max(h, c->height);
@@ -139,7 +147,8 @@ ExprPtr Parser::binaryLevel(int level) {
   ExprPtr left = binaryLevel(level + 1);
   for (;;) {
     const auto& ops = kLevels[static_cast<std::size_t>(level)];
-    auto it = std::find_if(ops.begin(), ops.end(), [&](const BinaryTokenOp& o) { return o.token == cur_.kind; });
+    auto it = std::find_if(ops.begin(), ops.end(),
+                           [&](const BinaryTokenOp& o) { return o.token == cur_.kind; });
     if (it == ops.end()) return left;
     Token at = cur_;
     advance();
@@ -213,7 +222,8 @@ ExprPtr Parser::postfix() {
       e = std::move(i);
     } else if (check(TokenKind::Dot)) {
       advance();
-      if (!check(TokenKind::Ident) || cur_.text.size() != 1 || cur_.text[0] < 'x' || cur_.text[0] > 'z')
+      if (!check(TokenKind::Ident) || cur_.text.size() != 1 || cur_.text[0] < 'x' ||
+          cur_.text[0] > 'z')
         fail(cur_);
       auto c = node<ComponentExpr>(at);
       c->line = e->line;
@@ -246,13 +256,20 @@ ExprPtr Parser::primary() {
       advance();
       return lit;
     }
-    case TokenKind::Variable: return variable();
-    case TokenKind::LParen: return parenthesised();
-    case TokenKind::LBrace: return arrayLiteral();
-    case TokenKind::VectorOpen: return vectorLiteral();
-    case TokenKind::Backquote: return backquote();
-    case TokenKind::Ident: return identifierExpression();
-    default: fail(cur_);
+    case TokenKind::Variable:
+      return variable();
+    case TokenKind::LParen:
+      return parenthesised();
+    case TokenKind::LBrace:
+      return arrayLiteral();
+    case TokenKind::VectorOpen:
+      return vectorLiteral();
+    case TokenKind::Backquote:
+      return backquote();
+    case TokenKind::Ident:
+      return identifierExpression();
+    default:
+      fail(cur_);
   }
 }
 

@@ -14,7 +14,9 @@ namespace {
 // parentheses) deeper than this is refused.
 constexpr int kMaxNesting = 400;
 
-bool isTypeWord(std::string_view w) { return w == "int" || w == "float" || w == "string" || w == "vector"; }
+bool isTypeWord(std::string_view w) {
+  return w == "int" || w == "float" || w == "string" || w == "vector";
+}
 
 }  // namespace
 
@@ -78,15 +80,18 @@ std::unique_ptr<Script> Parser::script() {
 StmtPtr Parser::statement() {
   Nest nest(*this);
   switch (cur_.kind) {
-    case TokenKind::LBrace: return block();
+    case TokenKind::LBrace:
+      return block();
     case TokenKind::Semicolon: {
       auto s = std::make_unique<SimpleStmt>(StmtKind::Empty);
       s->line = cur_.start.line;
       advance();
       return s;
     }
-    case TokenKind::Ident: break;
-    default: return expressionStatement();
+    case TokenKind::Ident:
+      break;
+    default:
+      return expressionStatement();
   }
   const std::string& w = cur_.text;
   if (w == "if") return ifStatement();
@@ -176,7 +181,8 @@ StmtPtr Parser::forStatement() {
   Token start = cur_;
   advance();
   expect(TokenKind::LParen);
-  if (check(TokenKind::Variable) && peekToken().kind == TokenKind::Ident && peekToken().text == "in") {
+  if (check(TokenKind::Variable) && peekToken().kind == TokenKind::Ident &&
+      peekToken().text == "in") {
     auto s = node<ForInStmt>(start);
     s->variable = cur_.text;
     advance();

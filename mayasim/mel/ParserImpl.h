@@ -40,7 +40,9 @@ class Parser {
   bool check(TokenKind k) const { return cur_.kind == k; }
   bool accept(TokenKind k);
   void expect(TokenKind k);
-  bool checkWord(std::string_view w) const { return cur_.kind == TokenKind::Ident && cur_.text == w; }
+  bool checkWord(std::string_view w) const {
+    return cur_.kind == TokenKind::Ident && cur_.text == w;
+  }
   Token peekToken();
   State save() const { return {lex_.position(), cur_}; }
   void restore(State s);

@@ -71,13 +71,14 @@ struct Interpreter::Impl {
   std::map<std::string, CommandFn> commands;
   std::map<std::string, detail::Proc> globalProcs;
   detail::Scope globals;
-  std::shared_ptr<detail::Scope> topScope;  // global-level variables of typed text, kept between runs
+  std::shared_ptr<detail::Scope>
+      topScope;  // global-level variables of typed text, kept between runs
   std::shared_ptr<detail::FileContext> typed;
   std::map<std::string, std::shared_ptr<detail::FileContext>> files;
   std::vector<std::unique_ptr<detail::Frame>> frames;
   detail::Location location;
-  int depth = 0;     // nested proc calls, runs and sources
-  int runDepth = 0;  // nested Interpreter::run calls
+  int depth = 0;                 // nested proc calls, runs and sources
+  int runDepth = 0;              // nested Interpreter::run calls
   std::uint64_t stepBudget = 0;  // statements per outermost run; 0: no limit
   std::uint64_t stepsLeft = 0;
   int stepScopes = 0;  // nested run() and evaluate() calls
@@ -103,7 +104,8 @@ struct Interpreter::Impl {
   detail::Frame& frame() { return *frames.back(); }
 
   // ---- running (Interpreter.cpp) ----
-  Value runScript(const Script& script, const std::shared_ptr<detail::FileContext>& file, bool echo);
+  Value runScript(const Script& script, const std::shared_ptr<detail::FileContext>& file,
+                  bool echo);
   std::shared_ptr<detail::FileContext> contextFor(std::string_view sourceName);
   std::string locate(std::string_view message) const;
   static std::string describe(const ParseError& e);
@@ -161,7 +163,8 @@ struct Interpreter::Impl {
   // ---- calls (Calls.cpp) ----
   Value call(const std::string& name, const Args& args);
   Value callFromScriptPath(const std::string& name, const Args& args);
-  Value callProc(const detail::Proc& proc, const std::shared_ptr<detail::FileContext>& file, const Args& args);
+  Value callProc(const detail::Proc& proc, const std::shared_ptr<detail::FileContext>& file,
+                 const Args& args);
   Value source(const std::string& pathOrName);
   std::string findOnScriptPath(const std::string& fileName) const;
 

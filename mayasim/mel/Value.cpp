@@ -40,8 +40,9 @@ int truncateToInt(double v) {
 }
 
 template <class T>
-const std::vector<T>* arrayOf(const std::variant<int, double, std::string, Vector3, std::vector<int>,
-                                                 std::vector<double>, std::vector<std::string>>& d) {
+const std::vector<T>* arrayOf(
+    const std::variant<int, double, std::string, Vector3, std::vector<int>, std::vector<double>,
+                       std::vector<std::string>>& d) {
   return std::get_if<std::vector<T>>(&d);
 }
 
@@ -69,10 +70,13 @@ std::string formatDouble(double v) {
   // Enough digits for the integer part, so that 20 prints as "20" and not "2e+01"
   // (log10 of a value just below 1e17 rounds up to 17).
   double magnitude = std::fabs(v);
-  int minimum = magnitude >= 1 && magnitude < 1e17 ? std::min(17, static_cast<int>(std::log10(magnitude)) + 1) : 1;
+  int minimum = magnitude >= 1 && magnitude < 1e17
+                    ? std::min(17, static_cast<int>(std::log10(magnitude)) + 1)
+                    : 1;
   // No text with fewer significant digits than the shortest round trip reads
   // back as v, so the %g-style search can start there.
-  const char* shortestEnd = std::to_chars(buf, buf + sizeof buf, v, std::chars_format::scientific).ptr;
+  const char* shortestEnd =
+      std::to_chars(buf, buf + sizeof buf, v, std::chars_format::scientific).ptr;
   int digits = 0;
   for (const char* p = buf; p < shortestEnd && *p != 'e'; ++p) digits += *p >= '0' && *p <= '9';
   const char* end = buf;
@@ -107,61 +111,86 @@ bool Value::isArrayType(ValueType t) {
 
 ValueType Value::arrayTypeOf(ValueType scalar) {
   switch (scalar) {
-    case ValueType::Int: return ValueType::IntArray;
-    case ValueType::Float: return ValueType::FloatArray;
-    case ValueType::String: return ValueType::StringArray;
-    case ValueType::Vector: throw Error("Arrays of vectors are not supported.");
-    default: return scalar;
+    case ValueType::Int:
+      return ValueType::IntArray;
+    case ValueType::Float:
+      return ValueType::FloatArray;
+    case ValueType::String:
+      return ValueType::StringArray;
+    case ValueType::Vector:
+      throw Error("Arrays of vectors are not supported.");
+    default:
+      return scalar;
   }
 }
 
 Value Value::zero(ValueType t) {
   switch (t) {
-    case ValueType::Int: return Value(0);
-    case ValueType::Float: return Value(0.0);
-    case ValueType::String: return Value(std::string());
-    case ValueType::Vector: return Value(Vector3{0, 0, 0});
-    case ValueType::IntArray: return Value(std::vector<int>{});
-    case ValueType::FloatArray: return Value(std::vector<double>{});
-    case ValueType::StringArray: return Value(std::vector<std::string>{});
+    case ValueType::Int:
+      return Value(0);
+    case ValueType::Float:
+      return Value(0.0);
+    case ValueType::String:
+      return Value(std::string());
+    case ValueType::Vector:
+      return Value(Vector3{0, 0, 0});
+    case ValueType::IntArray:
+      return Value(std::vector<int>{});
+    case ValueType::FloatArray:
+      return Value(std::vector<double>{});
+    case ValueType::StringArray:
+      return Value(std::vector<std::string>{});
   }
   return Value(0);
 }
 
 int Value::asInt() const {
   switch (type()) {
-    case ValueType::Int: return std::get<int>(data_);
-    case ValueType::Float: return truncateToInt(std::get<double>(data_));
-    case ValueType::String: return truncateToInt(parseLeadingNumber(std::get<std::string>(data_)));
-    default: cannotConvert(type(), ValueType::Int);
+    case ValueType::Int:
+      return std::get<int>(data_);
+    case ValueType::Float:
+      return truncateToInt(std::get<double>(data_));
+    case ValueType::String:
+      return truncateToInt(parseLeadingNumber(std::get<std::string>(data_)));
+    default:
+      cannotConvert(type(), ValueType::Int);
   }
 }
 
 double Value::asFloat() const {
   switch (type()) {
-    case ValueType::Int: return std::get<int>(data_);
-    case ValueType::Float: return std::get<double>(data_);
-    case ValueType::String: return parseLeadingNumber(std::get<std::string>(data_));
-    default: cannotConvert(type(), ValueType::Float);
+    case ValueType::Int:
+      return std::get<int>(data_);
+    case ValueType::Float:
+      return std::get<double>(data_);
+    case ValueType::String:
+      return parseLeadingNumber(std::get<std::string>(data_));
+    default:
+      cannotConvert(type(), ValueType::Float);
   }
 }
 
 std::string Value::asString() const {
   switch (type()) {
-    case ValueType::Int: return std::to_string(std::get<int>(data_));
-    case ValueType::Float: return formatFloat(std::get<double>(data_));
-    case ValueType::String: return std::get<std::string>(data_);
+    case ValueType::Int:
+      return std::to_string(std::get<int>(data_));
+    case ValueType::Float:
+      return formatFloat(std::get<double>(data_));
+    case ValueType::String:
+      return std::get<std::string>(data_);
     case ValueType::Vector: {
       const Vector3& v = std::get<Vector3>(data_);
       return formatFloat(v[0]) + " " + formatFloat(v[1]) + " " + formatFloat(v[2]);
     }
-    default: cannotConvert(type(), ValueType::String);
+    default:
+      cannotConvert(type(), ValueType::String);
   }
 }
 
 Vector3 Value::asVector() const {
   switch (type()) {
-    case ValueType::Vector: return std::get<Vector3>(data_);
+    case ValueType::Vector:
+      return std::get<Vector3>(data_);
     case ValueType::Int:
     case ValueType::Float: {
       double d = asFloat();
@@ -186,7 +215,8 @@ Vector3 Value::asVector() const {
       for (std::size_t i = 0; i < 3 && i < size(); ++i) v[i] = element(i).asFloat();
       return v;
     }
-    default: cannotConvert(type(), ValueType::Vector);
+    default:
+      cannotConvert(type(), ValueType::Vector);
   }
 }
 
@@ -221,13 +251,20 @@ std::vector<std::string> Value::asStringArray() const {
 Value Value::convertTo(ValueType t) const {
   if (t == type() && !noResult_) return *this;
   switch (t) {
-    case ValueType::Int: return Value(asInt());
-    case ValueType::Float: return Value(asFloat());
-    case ValueType::String: return Value(asString());
-    case ValueType::Vector: return Value(asVector());
-    case ValueType::IntArray: return Value(asIntArray());
-    case ValueType::FloatArray: return Value(asFloatArray());
-    case ValueType::StringArray: return Value(asStringArray());
+    case ValueType::Int:
+      return Value(asInt());
+    case ValueType::Float:
+      return Value(asFloat());
+    case ValueType::String:
+      return Value(asString());
+    case ValueType::Vector:
+      return Value(asVector());
+    case ValueType::IntArray:
+      return Value(asIntArray());
+    case ValueType::FloatArray:
+      return Value(asFloatArray());
+    case ValueType::StringArray:
+      return Value(asStringArray());
   }
   return *this;
 }
@@ -241,10 +278,14 @@ std::size_t Value::size() const {
 
 ValueType Value::elementType() const {
   switch (type()) {
-    case ValueType::IntArray: return ValueType::Int;
-    case ValueType::FloatArray: return ValueType::Float;
-    case ValueType::StringArray: return ValueType::String;
-    default: return type();
+    case ValueType::IntArray:
+      return ValueType::Int;
+    case ValueType::FloatArray:
+      return ValueType::Float;
+    case ValueType::StringArray:
+      return ValueType::String;
+    default:
+      return type();
   }
 }
 
@@ -262,22 +303,29 @@ void Value::setElement(std::size_t i, const Value& v) {
     if (vec.size() <= i) vec.resize(i + 1);
     vec[i] = std::move(x);
   };
-  if (auto a = std::get_if<std::vector<int>>(&data_)) put(*a, v.asInt());
-  else if (auto b = std::get_if<std::vector<double>>(&data_)) put(*b, v.asFloat());
-  else put(std::get<std::vector<std::string>>(data_), v.asString());
+  if (auto a = std::get_if<std::vector<int>>(&data_))
+    put(*a, v.asInt());
+  else if (auto b = std::get_if<std::vector<double>>(&data_))
+    put(*b, v.asFloat());
+  else
+    put(std::get<std::vector<std::string>>(data_), v.asString());
   noResult_ = false;
 }
 
 bool Value::isTrue() const {
   switch (type()) {
-    case ValueType::Int: return std::get<int>(data_) != 0;
-    case ValueType::Float: return std::get<double>(data_) != 0.0;
-    case ValueType::String: return parseLeadingNumber(std::get<std::string>(data_)) != 0.0;
+    case ValueType::Int:
+      return std::get<int>(data_) != 0;
+    case ValueType::Float:
+      return std::get<double>(data_) != 0.0;
+    case ValueType::String:
+      return parseLeadingNumber(std::get<std::string>(data_)) != 0.0;
     case ValueType::Vector: {
       const Vector3& v = std::get<Vector3>(data_);
       return v[0] != 0 || v[1] != 0 || v[2] != 0;
     }
-    default: return size() > 0;
+    default:
+      return size() > 0;
   }
 }
 
@@ -295,19 +343,24 @@ bool Value::operator==(const Value& other) const { return data_ == other.data_; 
 
 const char* Value::typeName(ValueType t) {
   switch (t) {
-    case ValueType::Int: return "int";
-    case ValueType::Float: return "float";
-    case ValueType::String: return "string";
-    case ValueType::Vector: return "vector";
-    case ValueType::IntArray: return "int[]";
-    case ValueType::FloatArray: return "float[]";
-    case ValueType::StringArray: return "string[]";
+    case ValueType::Int:
+      return "int";
+    case ValueType::Float:
+      return "float";
+    case ValueType::String:
+      return "string";
+    case ValueType::Vector:
+      return "vector";
+    case ValueType::IntArray:
+      return "int[]";
+    case ValueType::FloatArray:
+      return "float[]";
+    case ValueType::StringArray:
+      return "string[]";
   }
   return "?";
 }
 
-std::ostream& operator<<(std::ostream& os, const Value& v) {
-  return os << v.toString();
-}
+std::ostream& operator<<(std::ostream& os, const Value& v) { return os << v.toString(); }
 
 }  // namespace mel

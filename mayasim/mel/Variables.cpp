@@ -44,11 +44,14 @@ VariablePtr Interpreter::Impl::declareLocal(const std::string& name, ValueType t
   return var;
 }
 
-VariablePtr Interpreter::Impl::declareGlobal(const std::string& name, ValueType type, bool& created) {
+VariablePtr Interpreter::Impl::declareGlobal(const std::string& name, ValueType type,
+                                             bool& created) {
   VariablePtr& var = globals[name];
   created = !var;
-  if (created) var = std::make_shared<Variable>(Variable{type, Value::zero(type)});
-  else if (var->type != type) redeclared(name);
+  if (created)
+    var = std::make_shared<Variable>(Variable{type, Value::zero(type)});
+  else if (var->type != type)
+    redeclared(name);
 
   detail::Scope& scope = *frame().scopes.back();
   auto it = scope.find(name);
@@ -57,14 +60,16 @@ VariablePtr Interpreter::Impl::declareGlobal(const std::string& name, ValueType 
   return var;
 }
 
-Value Interpreter::Impl::store(const std::string& name, std::optional<long long> index, const Value& v) {
+Value Interpreter::Impl::store(const std::string& name, std::optional<long long> index,
+                               const Value& v) {
   Variable* var = find(name).get();
   if (!index) {
     if (!var) var = declareLocal(name, v.isNoResult() ? ValueType::Int : v.type()).get();
     var->value = v.convertTo(var->type);
     return var->value;
   }
-  if (!var) var = declareLocal(name, Value::arrayTypeOf(v.isNoResult() ? ValueType::Int : v.type())).get();
+  if (!var)
+    var = declareLocal(name, Value::arrayTypeOf(v.isNoResult() ? ValueType::Int : v.type())).get();
   if (!var->value.isArray()) throw Error("\"" + name + "\" is not an array.");
   if (*index < 0) throw Error("Array index out of bounds: " + std::to_string(*index) + ".");
   auto i = static_cast<std::size_t>(*index);

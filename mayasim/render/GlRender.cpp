@@ -22,8 +22,9 @@ using Context = std::unique_ptr<osmesa_context, ContextDeleter>;
 void drawGrid(const Bounds& bounds) {
   float reach = 12;
   if (!bounds.empty) {
-    for (int i : {0, 2}) reach = std::max({reach, std::fabs(bounds.min[static_cast<std::size_t>(i)]),
-                                           std::fabs(bounds.max[static_cast<std::size_t>(i)])});
+    for (int i : {0, 2})
+      reach = std::max({reach, std::fabs(bounds.min[static_cast<std::size_t>(i)]),
+                        std::fabs(bounds.max[static_cast<std::size_t>(i)])});
   }
   const int n = static_cast<int>(std::ceil(reach)) + 1;
   const float r = static_cast<float>(n);
@@ -70,7 +71,8 @@ void drawTriangles(const Triangles& t) {
   const std::size_t total = t.vertices.size() / 6;
   const std::size_t chunk = std::size_t{3} << 20;
   for (std::size_t first = 0; first < total; first += chunk) {
-    glDrawArrays(GL_TRIANGLES, static_cast<GLint>(first), static_cast<GLsizei>(std::min(chunk, total - first)));
+    glDrawArrays(GL_TRIANGLES, static_cast<GLint>(first),
+                 static_cast<GLsizei>(std::min(chunk, total - first)));
   }
   glDisableClientState(GL_NORMAL_ARRAY);
   glDisableClientState(GL_VERTEX_ARRAY);
@@ -81,8 +83,8 @@ void drawTriangles(const Triangles& t) {
 Picture renderPicture(const Triangles& triangles, const View& view, const RenderOptions& options) {
   const int w = options.width, h = options.height;
   if (w < 1 || h < 1 || w > kMaxSide || h > kMaxSide) {
-    throw RenderError("the picture must be 1 to " + std::to_string(kMaxSide) + " pixels on each side, not " +
-                      std::to_string(w) + " x " + std::to_string(h));
+    throw RenderError("the picture must be 1 to " + std::to_string(kMaxSide) +
+                      " pixels on each side, not " + std::to_string(w) + " x " + std::to_string(h));
   }
   Context context(OSMesaCreateContextExt(OSMESA_RGBA, 24, 0, 0, nullptr));
   if (!context) throw RenderError("no off-screen OpenGL context could be made");

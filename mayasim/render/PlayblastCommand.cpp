@@ -5,12 +5,12 @@
 #include <cctype>
 #include <cmath>
 #include <cstdio>
-#include <string>
 #include <optional>
+#include <string>
 #include <vector>
 
-#include "mel/CommandArgs.h"
 #include "commands/Common.h"
+#include "mel/CommandArgs.h"
 #include "render/GlRender.h"
 #include "render/PngFile.h"
 #include "render/SceneTriangles.h"
@@ -62,18 +62,21 @@ struct Request {
 
 Request parse(const mel::Args& args) {
   static const std::vector<mel::FlagDecl> kFlags = {
-      {"fmt", "format", 1},         {"c", "compression", 1},   {"f", "filename", 1},
-      {"cf", "completeFilename", 1}, {"fr", "frame", 1, true}, {"fp", "framePadding", 1},
-      {"wh", "widthHeight", 2},     {"p", "percent", 1},       {"v", "viewer", 1},
-      {"orn", "showOrnaments", 1},  {"fo", "forceOverwrite", 0}, {"cam", "camera", 1},
-      {"os", "offScreen", 0},       {"cc", "clearCache", 1},   {"qlt", "quality", 1}};
+      {"fmt", "format", 1},          {"c", "compression", 1},     {"f", "filename", 1},
+      {"cf", "completeFilename", 1}, {"fr", "frame", 1, true},    {"fp", "framePadding", 1},
+      {"wh", "widthHeight", 2},      {"p", "percent", 1},         {"v", "viewer", 1},
+      {"orn", "showOrnaments", 1},   {"fo", "forceOverwrite", 0}, {"cam", "camera", 1},
+      {"os", "offScreen", 0},        {"cc", "clearCache", 1},     {"qlt", "quality", 1}};
   const mel::CommandArgs a("playblast", kFlags, args);
-  if (!a.positional().empty()) throw failure("unexpected argument " + a.positional()[0].toString() + ".");
+  if (!a.positional().empty())
+    throw failure("unexpected argument " + a.positional()[0].toString() + ".");
 
   const std::string format = a.has("format") ? lower(a.arg("format").asString()) : "image";
   if (format != "image") throw failure("only -format image is supported, not \"" + format + "\".");
-  const std::string compression = a.has("compression") ? lower(a.arg("compression").asString()) : "png";
-  if (compression != "png") throw failure("only -compression png is supported, not \"" + compression + "\".");
+  const std::string compression =
+      a.has("compression") ? lower(a.arg("compression").asString()) : "png";
+  if (compression != "png")
+    throw failure("only -compression png is supported, not \"" + compression + "\".");
   if (a.has("viewer") && mel::toBool(a.arg("viewer"))) {
     throw failure("there is no viewer in a headless host; use -viewer false.");
   }
@@ -86,12 +89,14 @@ Request parse(const mel::Args& args) {
     r.height = wholeNumber(a.arg("widthHeight", 1), "widthHeight");
   }
   const int percent = a.has("percent") ? wholeNumber(a.arg("percent"), "percent") : kDefaultPercent;
-  if (percent < 10 || percent > 100) throw failure("-percent must be 10 to 100, not " + std::to_string(percent) + ".");
+  if (percent < 10 || percent > 100)
+    throw failure("-percent must be 10 to 100, not " + std::to_string(percent) + ".");
   r.width = static_cast<int>(static_cast<long long>(r.width) * percent / 100);
   r.height = static_cast<int>(static_cast<long long>(r.height) * percent / 100);
   if (r.width < 1 || r.height < 1 || r.width > kMaxSide || r.height > kMaxSide) {
-    throw failure("the picture would be " + std::to_string(r.width) + " x " + std::to_string(r.height) +
-                  " pixels; each side must be 1 to " + std::to_string(kMaxSide) + ".");
+    throw failure("the picture would be " + std::to_string(r.width) + " x " +
+                  std::to_string(r.height) + " pixels; each side must be 1 to " +
+                  std::to_string(kMaxSide) + ".");
   }
 
   if (a.has("camera")) {
@@ -115,10 +120,12 @@ Request parse(const mel::Args& args) {
   }
   const std::string base = a.arg("filename").asString();
   if (base.empty()) throw failure("the file name is empty.");
-  const int padding = a.has("framePadding") ? wholeNumber(a.arg("framePadding"), "framePadding") : 4;
+  const int padding =
+      a.has("framePadding") ? wholeNumber(a.arg("framePadding"), "framePadding") : 4;
   if (padding < 0 || padding > 9) throw failure("-framePadding must be 0 to 9.");
   std::vector<int> frames;
-  for (const std::vector<mel::Value>& use : a.uses("frame")) frames.push_back(wholeNumber(use.at(0), "frame"));
+  for (const std::vector<mel::Value>& use : a.uses("frame"))
+    frames.push_back(wholeNumber(use.at(0), "frame"));
   if (frames.empty()) frames.push_back(1);  // the current frame
   for (int f : frames) r.files.push_back(frameFile(base, f, padding));
   r.result = base + "." + std::string(static_cast<std::size_t>(padding), '#') + ".png";
@@ -128,13 +135,15 @@ Request parse(const mel::Args& args) {
 mel::Value playblast(scene::Scene& scene, const mel::Args& args) {
   const Request r = parse(args);
   for (const std::string& file : r.files) {
-    if (!r.overwrite && fileExists(file)) throw failure("\"" + file + "\" exists; add -forceOverwrite to replace it.");
+    if (!r.overwrite && fileExists(file))
+      throw failure("\"" + file + "\" exists; add -forceOverwrite to replace it.");
   }
   const Triangles triangles = sceneTriangles(scene);
   const float aspect = static_cast<float>(r.width) / static_cast<float>(r.height);
   Picture picture;
   try {
-    picture = renderPicture(triangles, frameView(r.camera, triangles.bounds, aspect), {r.width, r.height, r.ornaments});
+    picture = renderPicture(triangles, frameView(r.camera, triangles.bounds, aspect),
+                            {r.width, r.height, r.ornaments});
   } catch (const RenderError& e) {
     throw failure(e.what());
   }
@@ -149,8 +158,9 @@ mel::Value playblast(scene::Scene& scene, const mel::Args& args) {
 }  // namespace
 
 void registerPlayblastCommand(mel::Interpreter& interp, scene::Scene& scene) {
-  commands::addCommand(interp, scene, "playblast",
-                       [](scene::Scene& s, mel::Interpreter&, const mel::Args& args) { return playblast(s, args); });
+  commands::addCommand(
+      interp, scene, "playblast",
+      [](scene::Scene& s, mel::Interpreter&, const mel::Args& args) { return playblast(s, args); });
 }
 
 }  // namespace render

@@ -22,8 +22,8 @@ std::string writePng(const Picture& picture, const std::string& path) {
   stbi_write_force_png_filter = 1;
   int length = 0;
   std::unique_ptr<unsigned char, void (*)(void*)> png(
-      stbi_write_png_to_mem(picture.rgba.data(), picture.width * 4, picture.width, picture.height, 4,
-                            &length),
+      stbi_write_png_to_mem(picture.rgba.data(), picture.width * 4, picture.width, picture.height,
+                            4, &length),
       std::free);
   if (!png) return "the picture could not be encoded";
 

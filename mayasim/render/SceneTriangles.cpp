@@ -16,8 +16,8 @@ struct Face {
   int axis, u, v;
   double sign;
 };
-constexpr Face kFaces[6] = {{0, 1, 2, 1}, {0, 2, 1, -1}, {1, 2, 0, 1},
-                            {1, 0, 2, -1}, {2, 0, 1, 1}, {2, 1, 0, -1}};
+constexpr Face kFaces[6] = {{0, 1, 2, 1},  {0, 2, 1, -1}, {1, 2, 0, 1},
+                            {1, 0, 2, -1}, {2, 0, 1, 1},  {2, 1, 0, -1}};
 
 bool visibleSelf(scene::Scene& scene, scene::NodeId id) {
   const int attr = scene.node(id)->type().findAttr("visibility");
@@ -41,7 +41,8 @@ Vec3f normalOf(const scene::Vec3& n, const scene::Matrix4& inv) {
 
 double determinant3(const scene::Matrix4& a) {
   const auto& m = a.m;
-  return m[0][0] * (m[1][1] * m[2][2] - m[1][2] * m[2][1]) - m[0][1] * (m[1][0] * m[2][2] - m[1][2] * m[2][0]) +
+  return m[0][0] * (m[1][1] * m[2][2] - m[1][2] * m[2][1]) -
+         m[0][1] * (m[1][0] * m[2][2] - m[1][2] * m[2][0]) +
          m[0][2] * (m[1][0] * m[2][1] - m[1][1] * m[2][0]);
 }
 

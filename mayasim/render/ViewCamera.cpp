@@ -20,10 +20,14 @@ struct Basis {
 
 Basis basisOf(CameraKind camera) {
   switch (camera) {
-    case CameraKind::Top: return {{0, -1, 0}, {0, 0, -1}};
-    case CameraKind::Front: return {{0, 0, -1}, {0, 1, 0}};
-    case CameraKind::Side: return {{-1, 0, 0}, {0, 1, 0}};
-    case CameraKind::Persp: break;
+    case CameraKind::Top:
+      return {{0, -1, 0}, {0, 0, -1}};
+    case CameraKind::Front:
+      return {{0, 0, -1}, {0, 1, 0}};
+    case CameraKind::Side:
+      return {{-1, 0, 0}, {0, 1, 0}};
+    case CameraKind::Persp:
+      break;
   }
   const float len = std::sqrt(28.f * 28 + 21 * 21 + 28 * 28);
   const Vec3f f{-28 / len, -21 / len, -28 / len};
@@ -43,19 +47,47 @@ std::array<float, 16> lookAlong(const Vec3f& eye, const Basis& b) {
   const Vec3f r = cross(b.forward, b.up);
   const Vec3f& u = b.up;
   const Vec3f& f = b.forward;
-  return {r[0], u[0], -f[0], 0, r[1], u[1], -f[1], 0, r[2], u[2], -f[2], 0,
-          -dot(r, eye), -dot(u, eye), dot(f, eye), 1};
+  return {r[0], u[0], -f[0], 0, r[1],         u[1],         -f[1],       0,
+          r[2], u[2], -f[2], 0, -dot(r, eye), -dot(u, eye), dot(f, eye), 1};
 }
 
 std::array<float, 16> perspective(float verticalFov, float aspect, float nearZ, float farZ) {
   const float t = 1 / std::tan(verticalFov / 2);
-  return {t / aspect, 0, 0, 0, 0, t, 0, 0, 0, 0, (farZ + nearZ) / (nearZ - farZ), -1,
-          0, 0, 2 * farZ * nearZ / (nearZ - farZ), 0};
+  return {t / aspect,
+          0,
+          0,
+          0,
+          0,
+          t,
+          0,
+          0,
+          0,
+          0,
+          (farZ + nearZ) / (nearZ - farZ),
+          -1,
+          0,
+          0,
+          2 * farZ * nearZ / (nearZ - farZ),
+          0};
 }
 
 std::array<float, 16> orthographic(float halfW, float halfH, float nearZ, float farZ) {
-  return {1 / halfW, 0, 0, 0, 0, 1 / halfH, 0, 0, 0, 0, -2 / (farZ - nearZ), 0,
-          0, 0, -(farZ + nearZ) / (farZ - nearZ), 1};
+  return {1 / halfW,
+          0,
+          0,
+          0,
+          0,
+          1 / halfH,
+          0,
+          0,
+          0,
+          0,
+          -2 / (farZ - nearZ),
+          0,
+          0,
+          0,
+          -(farZ + nearZ) / (farZ - nearZ),
+          1};
 }
 
 View perspView(const Bounds& bounds, float aspect) {
@@ -88,7 +120,8 @@ View orthoView(CameraKind camera, const Bounds& bounds, float aspect) {
     const Vec3f ext{(bounds.max[0] - bounds.min[0]) / 2, (bounds.max[1] - bounds.min[1]) / 2,
                     (bounds.max[2] - bounds.min[2]) / 2};
     auto along = [&](const Vec3f& axis) {
-      return std::fabs(axis[0]) * ext[0] + std::fabs(axis[1]) * ext[1] + std::fabs(axis[2]) * ext[2];
+      return std::fabs(axis[0]) * ext[0] + std::fabs(axis[1]) * ext[1] +
+             std::fabs(axis[2]) * ext[2];
     };
     halfW = kFitMargin * std::max({along(right), along(b.up) * aspect, 1e-3f});
   }
@@ -123,7 +156,8 @@ std::optional<CameraKind> defaultCamera(const std::string& name) {
 }
 
 View frameView(CameraKind camera, const Bounds& bounds, float aspect) {
-  return camera == CameraKind::Persp ? perspView(bounds, aspect) : orthoView(camera, bounds, aspect);
+  return camera == CameraKind::Persp ? perspView(bounds, aspect)
+                                     : orthoView(camera, bounds, aspect);
 }
 
 }  // namespace render

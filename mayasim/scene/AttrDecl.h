@@ -17,9 +17,9 @@ struct AttrDecl {
   std::string longName;   // "translateX"
   std::string shortName;  // "tx" (may equal longName)
   AttrType type = AttrType::Double;
-  double defaultValue = 0;     // numeric types, internal units; Bool: 0 or 1
-  std::string defaultString;   // String
-  std::optional<double> min;   // numeric types, internal units; setting clamps
+  double defaultValue = 0;    // numeric types, internal units; Bool: 0 or 1
+  std::string defaultString;  // String
+  std::optional<double> min;  // numeric types, internal units; setting clamps
   std::optional<double> max;
   bool keyable = false;
   bool readable = true;

@@ -96,7 +96,8 @@ NodeTypeDecl polyCube() {
   t.name = "polyCube";
   t.parentName = "dependNode";
   t.apiType = api::kPolyCube;
-  const std::pair<const char*, const char*> sizes[] = {{"width", "w"}, {"height", "h"}, {"depth", "d"}};
+  const std::pair<const char*, const char*> sizes[] = {
+      {"width", "w"}, {"height", "h"}, {"depth", "d"}};
   for (const auto& [longName, shortName] : sizes) {
     AttrDecl a = affecting(numericAttr(longName, shortName, AttrType::Distance, 1), {"output"});
     a.min = 0;

@@ -45,8 +45,8 @@ class Node {
   std::string name_;
   NodeId parent_ = kNoNode;
   std::vector<NodeId> children_;
-  std::vector<double> values_;           // NodeType::slotCount() numbers
-  std::vector<std::uint8_t> flags_;      // one per attribute
+  std::vector<double> values_;       // NodeType::slotCount() numbers
+  std::vector<std::uint8_t> flags_;  // one per attribute
   std::vector<Link> links_;
   std::vector<std::pair<int, std::string>> strings_;  // String attributes that were set
 };

@@ -32,7 +32,7 @@ class NodeCapture {
     std::vector<std::pair<int, std::vector<double>>> numbers;  // by attribute index
     std::vector<std::pair<int, std::string>> strings;
   };
-  std::vector<Captured> nodes_;  // parents before children
+  std::vector<Captured> nodes_;                                   // parents before children
   std::vector<std::pair<scene::Plug, scene::Plug>> connections_;  // source, destination
 };
 

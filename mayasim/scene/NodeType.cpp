@@ -34,7 +34,8 @@ std::unique_ptr<NodeType> NodeType::build(NodeTypeDecl decl, const NodeType* par
   t->isAbstract_ = decl.isAbstract;
   t->apiType_ = decl.apiType;
   t->compute_ = decl.compute ? std::move(decl.compute) : (parent ? parent->compute_ : ComputeFn());
-  t->onCreate_ = decl.onCreate ? std::move(decl.onCreate) : (parent ? parent->onCreate_ : NodeHook());
+  t->onCreate_ =
+      decl.onCreate ? std::move(decl.onCreate) : (parent ? parent->onCreate_ : NodeHook());
   t->onDestroy_ =
       decl.onDestroy ? std::move(decl.onDestroy) : (parent ? parent->onDestroy_ : NodeHook());
   if (parent) {
@@ -49,8 +50,8 @@ std::unique_ptr<NodeType> NodeType::build(NodeTypeDecl decl, const NodeType* par
     if (a.shortName.empty()) a.shortName = a.longName;
     for (const AttrDecl& b : t->attrs_) {
       if (b.matches(a.longName) || b.matches(a.shortName)) {
-        throw Error("Attribute '" + a.longName + "' of type '" + t->name_ +
-                    "' clashes with '" + b.longName + "'.");
+        throw Error("Attribute '" + a.longName + "' of type '" + t->name_ + "' clashes with '" +
+                    b.longName + "'.");
       }
     }
     a.index = static_cast<int>(t->attrs_.size());

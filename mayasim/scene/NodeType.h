@@ -26,11 +26,11 @@ using ComputeFn = std::function<bool(Scene& scene, NodeId id, const AttrDecl& at
 using NodeHook = std::function<void(Scene& scene, NodeId id)>;
 
 struct NodeTypeDecl {
-  std::string name;        // "transform", "zubNode001"
-  std::string parentName;  // type to inherit attributes and kind from; empty: none
-  bool isDag = false;      // inherited from the parent type when that is a DAG type
-  bool isShape = false;    // inherited likewise
-  bool isAbstract = false; // cannot be created (e.g. "dagNode")
+  std::string name;         // "transform", "zubNode001"
+  std::string parentName;   // type to inherit attributes and kind from; empty: none
+  bool isDag = false;       // inherited from the parent type when that is a DAG type
+  bool isShape = false;     // inherited likewise
+  bool isAbstract = false;  // cannot be created (e.g. "dagNode")
   int apiType = api::kDependencyNode;
   std::vector<AttrDecl> attrs;  // own attributes only
   ComputeFn compute;            // empty: the parent type's

@@ -132,7 +132,8 @@ NodeId Scene::takeId(NodeId requested) {
     idTypes_.push_back(nullptr);
     return static_cast<NodeId>(nodes_.size() - 1);
   }
-  if (requested >= nodes_.size()) throw Error("Node id " + std::to_string(requested) + " was never handed out.");
+  if (requested >= nodes_.size())
+    throw Error("Node id " + std::to_string(requested) + " was never handed out.");
   if (nodes_[static_cast<std::size_t>(requested)]) {
     throw Error("Node id " + std::to_string(requested) + " is in use.");
   }
@@ -143,10 +144,12 @@ NodeId Scene::createNode(const std::string& typeName, const std::string& name, N
                          NodeId id) {
   const NodeType& type = creatableType(typeName);
   if (id != kNoNode) {
-    if (id >= nodes_.size()) throw Error("Node id " + std::to_string(id) + " was never handed out.");
+    if (id >= nodes_.size())
+      throw Error("Node id " + std::to_string(id) + " was never handed out.");
     const NodeType* known = typeOf(id);
     if (known && known != &type) {
-      throw Error("Node id " + std::to_string(id) + " belongs to a node of type " + known->name() + ".");
+      throw Error("Node id " + std::to_string(id) + " belongs to a node of type " + known->name() +
+                  ".");
     }
   }
   if (parent != kNoNode) {
@@ -280,7 +283,8 @@ std::shared_ptr<Scene::Snapshot> Scene::snapshot(const Node& n) const {
   s->parent = n.parent_;
   if (n.parent_ != kNoNode) {
     const auto& siblings = node(n.parent_)->children_;
-    s->position = static_cast<int>(std::find(siblings.begin(), siblings.end(), n.id_) - siblings.begin());
+    s->position =
+        static_cast<int>(std::find(siblings.begin(), siblings.end(), n.id_) - siblings.begin());
   }
   s->values = n.values_;
   s->flags = n.flags_;

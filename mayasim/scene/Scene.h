@@ -47,9 +47,9 @@ class Scene : private ChangeReplayer {
   // some other type's parent, or nodes of it exist or are held by the undo
   // queue (flush first).
   bool unregisterType(const std::string& name);
-  const NodeType* findType(std::string_view name) const;  // nullptr if unknown
-  std::vector<std::string> typeNames() const;             // sorted
-  bool hasNodesOfType(const std::string& name) const;     // live nodes of exactly that type
+  const NodeType* findType(std::string_view name) const;   // nullptr if unknown
+  std::vector<std::string> typeNames() const;              // sorted
+  bool hasNodesOfType(const std::string& name) const;      // live nodes of exactly that type
   bool undoReferencesType(const std::string& name) const;  // snapshots in the undo queue
 
   // ---------------------------------------------------------------- nodes
@@ -124,7 +124,7 @@ class Scene : private ChangeReplayer {
   Plug resolvePlug(std::string_view text) const;
   // "pCube1.translateX": the node's partial path and the long attribute name.
   std::string plugName(const Plug& p) const;
-  Plug parentPlug(const Plug& p) const;            // compound parent, or null
+  Plug parentPlug(const Plug& p) const;               // compound parent, or null
   std::vector<Plug> childPlugs(const Plug& p) const;  // compound children, or empty
 
   // ---------------------------------------------------------------- values
@@ -172,7 +172,7 @@ class Scene : private ChangeReplayer {
   const std::vector<NodeId>& selection() const { return selection_; }
   bool isSelected(NodeId id) const { return selected_.count(id) != 0; }
   void select(const std::vector<NodeId>& ids, SelectMode mode);  // undoable
-  void clearSelection();                                        // undoable
+  void clearSelection();                                         // undoable
 
   // ------------------------------------------------------------------ undo
   UndoQueue& undoQueue() { return undo_; }

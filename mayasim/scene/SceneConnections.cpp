@@ -23,7 +23,8 @@ void Scene::addLink(const Plug& src, const Plug& dst) {
   d->links_.push_back(Link{dst.attr, src, true});
   // The destination (and, for a compound, each child) now reads the source.
   d->flags_[static_cast<std::size_t>(dst.attr)] |= Node::kDirty;
-  for (int c : d->type_->attr(dst.attr).children) d->flags_[static_cast<std::size_t>(c)] |= Node::kDirty;
+  for (int c : d->type_->attr(dst.attr).children)
+    d->flags_[static_cast<std::size_t>(c)] |= Node::kDirty;
 }
 
 void Scene::removeLink(const Plug& src, const Plug& dst) {
@@ -92,8 +93,9 @@ bool Scene::connect(const Plug& src, const Plug& dst, bool force) {
   if (da->parent >= 0) collect(Plug{dst.node, da->parent});
   for (int c : da->children) collect(Plug{dst.node, c});
   if (!inTheWay.empty() && !force) {
-    throw Error("'" + plugName(inTheWay.front().second) + "' already has an incoming connection from '" +
-                plugName(inTheWay.front().first) + "'");
+    throw Error("'" + plugName(inTheWay.front().second) +
+                "' already has an incoming connection from '" + plugName(inTheWay.front().first) +
+                "'");
   }
   for (const auto& [from, to] : inTheWay) disconnect(from, to);
 

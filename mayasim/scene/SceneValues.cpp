@@ -149,11 +149,14 @@ void Scene::checkSettable(const Plug& p) const {
   if (!a) throw Error("No such attribute.");
   if (!a->writable) throw Error("The attribute '" + plugName(p) + "' is not writable.");
   const Node& n = *node(p.node);
-  auto locked = [&](int attr) { return (n.flags_[static_cast<std::size_t>(attr)] & Node::kLocked) != 0; };
+  auto locked = [&](int attr) {
+    return (n.flags_[static_cast<std::size_t>(attr)] & Node::kLocked) != 0;
+  };
   bool blocked = locked(p.attr) || !inputOf(p).isNull() || (a->parent >= 0 && locked(a->parent));
   for (int c : a->children) blocked = blocked || locked(c) || !inputOf(Plug{p.node, c}).isNull();
   if (blocked) {
-    throw Error("The attribute '" + plugName(p) + "' is locked or connected and cannot be modified.");
+    throw Error("The attribute '" + plugName(p) +
+                "' is locked or connected and cannot be modified.");
   }
 }
 
@@ -294,7 +297,8 @@ Plug Scene::inputOf(const Plug& dst) const {
     if (!l.incoming || l.attr != a->parent) continue;
     const auto& mine = n->type_->attr(a->parent).children;
     const AttrDecl* srcDecl = decl(l.other);
-    std::size_t i = static_cast<std::size_t>(std::find(mine.begin(), mine.end(), dst.attr) - mine.begin());
+    std::size_t i =
+        static_cast<std::size_t>(std::find(mine.begin(), mine.end(), dst.attr) - mine.begin());
     if (srcDecl && i < srcDecl->children.size()) return Plug{l.other.node, srcDecl->children[i]};
   }
   return {};
@@ -306,7 +310,8 @@ void Scene::evaluate(const Plug& p, int depth) {
   if (a->isCompound()) {
     const std::vector<int> children = a->children;
     for (int c : children) evaluate(Plug{p.node, c}, depth + 1);
-    node(p.node)->flags_[static_cast<std::size_t>(p.attr)] &= static_cast<std::uint8_t>(~Node::kDirty);
+    node(p.node)->flags_[static_cast<std::size_t>(p.attr)] &=
+        static_cast<std::uint8_t>(~Node::kDirty);
     return;
   }
   {

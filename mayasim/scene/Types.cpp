@@ -6,16 +6,26 @@ namespace scene {
 
 const char* attrTypeName(AttrType t) {
   switch (t) {
-    case AttrType::Bool: return "bool";
-    case AttrType::Long: return "long";
-    case AttrType::Double: return "double";
-    case AttrType::Float: return "float";
-    case AttrType::Distance: return "doubleLinear";
-    case AttrType::Angle: return "doubleAngle";
-    case AttrType::Double3: return "double3";
-    case AttrType::String: return "string";
-    case AttrType::Message: return "message";
-    case AttrType::Mesh: return "mesh";
+    case AttrType::Bool:
+      return "bool";
+    case AttrType::Long:
+      return "long";
+    case AttrType::Double:
+      return "double";
+    case AttrType::Float:
+      return "float";
+    case AttrType::Distance:
+      return "doubleLinear";
+    case AttrType::Angle:
+      return "doubleAngle";
+    case AttrType::Double3:
+      return "double3";
+    case AttrType::String:
+      return "string";
+    case AttrType::Message:
+      return "message";
+    case AttrType::Mesh:
+      return "mesh";
   }
   return "unknown";
 }

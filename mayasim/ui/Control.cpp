@@ -7,9 +7,7 @@ namespace ui {
 Control::Control(Kind kind, std::string name, Control* parent)
     : kind_(kind), name_(std::move(name)), parent_(parent) {}
 
-std::string Control::path() const {
-  return parent_ ? parent_->path() + "|" + name_ : name_;
-}
+std::string Control::path() const { return parent_ ? parent_->path() + "|" + name_ : name_; }
 
 const Control& Control::window() const { return parent_ ? parent_->window() : *this; }
 

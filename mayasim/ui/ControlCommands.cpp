@@ -78,7 +78,8 @@ std::vector<Change> readChanges(Kind kind, const mel::CommandArgs& a) {
   // Column widths come after -numberOfColumns, which they depend on.
   for (const auto& use : a.uses("columnWidth")) {
     int column = use.at(0).asInt();
-    if (column < 1) throw mel::Error("Column index " + std::to_string(column) + " is out of range.");
+    if (column < 1)
+      throw mel::Error("Column index " + std::to_string(column) + " is out of range.");
     changes.push_back({"columnWidth", mel::Value(std::vector<int>{column, use.at(1).asInt()})});
   }
   for (int n = 1; n <= kMaxColumnWidthN; ++n) {
@@ -178,12 +179,13 @@ mel::Value runControlCommand(mel::Interpreter& interp, Ui& ui, Kind kind, const 
 }  // namespace
 
 void registerControlCommands(mel::Interpreter& interp, Ui& ui) {
-  for (Kind kind : {Kind::Window, Kind::ColumnLayout, Kind::RowLayout, Kind::FrameLayout,
-                    Kind::Text, Kind::TextField, Kind::Button, Kind::FloatSlider,
-                    Kind::IntSlider}) {
-    interp.registerCommand(kindName(kind), [&ui, kind](mel::Interpreter& in, const mel::Args& args) {
-      return runControlCommand(in, ui, kind, args);
-    });
+  for (Kind kind :
+       {Kind::Window, Kind::ColumnLayout, Kind::RowLayout, Kind::FrameLayout, Kind::Text,
+        Kind::TextField, Kind::Button, Kind::FloatSlider, Kind::IntSlider}) {
+    interp.registerCommand(kindName(kind),
+                           [&ui, kind](mel::Interpreter& in, const mel::Args& args) {
+                             return runControlCommand(in, ui, kind, args);
+                           });
   }
 }
 

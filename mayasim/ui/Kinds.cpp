@@ -76,15 +76,24 @@ const std::vector<PropDef>& table(Kind kind) {
   static const std::vector<PropDef> intSlider = sliderProps(false);
 
   switch (kind) {
-    case Kind::Window: return window;
-    case Kind::ColumnLayout: return columnLayout;
-    case Kind::RowLayout: return rowLayout;
-    case Kind::FrameLayout: return frameLayout;
-    case Kind::Text: return text;
-    case Kind::TextField: return textField;
-    case Kind::Button: return button;
-    case Kind::FloatSlider: return floatSlider;
-    case Kind::IntSlider: return intSlider;
+    case Kind::Window:
+      return window;
+    case Kind::ColumnLayout:
+      return columnLayout;
+    case Kind::RowLayout:
+      return rowLayout;
+    case Kind::FrameLayout:
+      return frameLayout;
+    case Kind::Text:
+      return text;
+    case Kind::TextField:
+      return textField;
+    case Kind::Button:
+      return button;
+    case Kind::FloatSlider:
+      return floatSlider;
+    case Kind::IntSlider:
+      return intSlider;
   }
   return text;  // not reached
 }
@@ -93,15 +102,24 @@ const std::vector<PropDef>& table(Kind kind) {
 
 const char* kindName(Kind kind) {
   switch (kind) {
-    case Kind::Window: return "window";
-    case Kind::ColumnLayout: return "columnLayout";
-    case Kind::RowLayout: return "rowLayout";
-    case Kind::FrameLayout: return "frameLayout";
-    case Kind::Text: return "text";
-    case Kind::TextField: return "textField";
-    case Kind::Button: return "button";
-    case Kind::FloatSlider: return "floatSlider";
-    case Kind::IntSlider: return "intSlider";
+    case Kind::Window:
+      return "window";
+    case Kind::ColumnLayout:
+      return "columnLayout";
+    case Kind::RowLayout:
+      return "rowLayout";
+    case Kind::FrameLayout:
+      return "frameLayout";
+    case Kind::Text:
+      return "text";
+    case Kind::TextField:
+      return "textField";
+    case Kind::Button:
+      return "button";
+    case Kind::FloatSlider:
+      return "floatSlider";
+    case Kind::IntSlider:
+      return "intSlider";
   }
   return "control";
 }
@@ -122,10 +140,14 @@ const PropDef* findProp(Kind kind, const std::string& longName) {
 
 mel::Value convertProp(const PropDef& def, const mel::Value& given) {
   switch (def.type) {
-    case PropType::Bool: return mel::Value(mel::toBool(given) ? 1 : 0);
-    case PropType::Int: return mel::Value(given.asInt());
-    case PropType::Float: return mel::Value(given.asFloat());
-    case PropType::String: return mel::Value(given.asString());
+    case PropType::Bool:
+      return mel::Value(mel::toBool(given) ? 1 : 0);
+    case PropType::Int:
+      return mel::Value(given.asInt());
+    case PropType::Float:
+      return mel::Value(given.asFloat());
+    case PropType::String:
+      return mel::Value(given.asString());
   }
   return given;
 }

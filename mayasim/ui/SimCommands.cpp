@@ -17,8 +17,8 @@ mel::Value runStored(mel::Interpreter& interp, std::string script) {
   return mel::Value(interp.run(script).ok ? 1 : 0);
 }
 
-const mel::Value& onlyArg(const mel::CommandArgs& a, const std::string& command,
-                          std::size_t index, std::size_t count) {
+const mel::Value& onlyArg(const mel::CommandArgs& a, const std::string& command, std::size_t index,
+                          std::size_t count) {
   if (a.positional().size() != count)
     throw mel::Error(command + ": Expected " + std::to_string(count) + " argument(s).");
   return a.positional()[index];
@@ -75,7 +75,8 @@ mel::Value simSetValue(mel::Interpreter& interp, Ui& ui, const mel::Args& args) 
 mel::Value simEnter(mel::Interpreter& interp, Ui& ui, const mel::Args& args) {
   mel::CommandArgs a("simEnter", {}, args);
   const std::size_t count = a.positional().size();
-  if (count != 1 && count != 2) throw mel::Error("simEnter: Expected a text field and an optional text.");
+  if (count != 1 && count != 2)
+    throw mel::Error("simEnter: Expected a text field and an optional text.");
   Control& field = ui.get(a.positional()[0].asString(), Kind::TextField);
   requireUsable(field, "simEnter");
   if (count == 2) {

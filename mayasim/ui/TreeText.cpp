@@ -35,7 +35,8 @@ std::string details(const Control& c) {
         out += " " + std::to_string(c.propInt("width")) + "x" + std::to_string(c.propInt("height"));
       return out + (c.propInt("visible") ? " visible" : " hidden");
     }
-    case Kind::ColumnLayout: return c.propInt("adjustableColumn") ? " adjustable" : "";
+    case Kind::ColumnLayout:
+      return c.propInt("adjustableColumn") ? " adjustable" : "";
     case Kind::RowLayout: {
       std::string out = " columns=" + std::to_string(c.propInt("numberOfColumns"));
       if (c.propInt("adjustableColumn"))
@@ -45,7 +46,8 @@ std::string details(const Control& c) {
     }
     case Kind::FrameLayout:
       return " " + quoted(c.propString("label")) + (c.propInt("collapsable") ? " collapsable" : "");
-    case Kind::Text: return " " + quoted(c.propString("label"));
+    case Kind::Text:
+      return " " + quoted(c.propString("label"));
     case Kind::TextField:
       return " " + quoted(c.propString("text")) + (c.propInt("editable") ? "" : " readonly");
     case Kind::Button:

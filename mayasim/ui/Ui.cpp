@@ -56,8 +56,7 @@ Control& Ui::createControl(Kind kind, const std::string& name, Control* parent) 
   if (!holdsChildren(parent->kind()))
     throw mel::Error("Object '" + parent->name() + "' is not a layout.");
   if (parent->kind() == Kind::Window && !isLayout(kind))
-    throw mel::Error("Controls must have a layout. No layout found in window: " +
-                     parent->name());
+    throw mel::Error("Controls must have a layout. No layout found in window: " + parent->name());
   if (parent->kind() == Kind::FrameLayout && !parent->children().empty())
     throw mel::Error("Too many children in layout: " + parent->name());
 
@@ -116,7 +115,9 @@ std::vector<Control*> Ui::matches(std::string_view name) const {
   for (auto it = from; it != to; ++it) {
     if (isPath) {
       const std::string path = it->second->path();
-      if (path != wanted && !(endsWith(path, wanted) && path[path.size() - wanted.size() - 1] == '|')) continue;
+      if (path != wanted &&
+          !(endsWith(path, wanted) && path[path.size() - wanted.size() - 1] == '|'))
+        continue;
     }
     found.push_back(it->second);
   }

@@ -108,7 +108,7 @@ class Ui {
   // ---- Shorthands for tests and the host; they throw like get().
   std::string text(std::string_view textField) const;
   std::string label(std::string_view control) const;  // button, text, frameLayout
-  double value(std::string_view slider) const;         // floatSlider or intSlider
+  double value(std::string_view slider) const;        // floatSlider or intSlider
 
  private:
   std::vector<Control*> matches(std::string_view name) const;

@@ -46,7 +46,8 @@ mel::Value deleteUI(Ui& ui, const mel::Args& args) {
   if (a.positional().empty()) throw mel::Error("deleteUI: No object name given.");
 
   std::vector<Control*> doomed;
-  for (const mel::Value& v : a.positional()) doomed.push_back(&resolveForDelete(ui, a, v.asString()));
+  for (const mel::Value& v : a.positional())
+    doomed.push_back(&resolveForDelete(ui, a, v.asString()));
 
   // Drop repeats and anything already inside another doomed object.
   std::vector<Control*> roots;
@@ -80,12 +81,13 @@ mel::Value setParent(Ui& ui, const mel::Args& args) {
 }  // namespace
 
 void registerWindowCommands(mel::Interpreter& interp, Ui& ui) {
-  interp.registerCommand("showWindow",
-                         [&ui](mel::Interpreter&, const mel::Args& args) { return showWindow(ui, args); });
-  interp.registerCommand("deleteUI",
-                         [&ui](mel::Interpreter&, const mel::Args& args) { return deleteUI(ui, args); });
-  interp.registerCommand("setParent",
-                         [&ui](mel::Interpreter&, const mel::Args& args) { return setParent(ui, args); });
+  interp.registerCommand("showWindow", [&ui](mel::Interpreter&, const mel::Args& args) {
+    return showWindow(ui, args);
+  });
+  interp.registerCommand(
+      "deleteUI", [&ui](mel::Interpreter&, const mel::Args& args) { return deleteUI(ui, args); });
+  interp.registerCommand(
+      "setParent", [&ui](mel::Interpreter&, const mel::Args& args) { return setParent(ui, args); });
 }
 
 }  // namespace ui

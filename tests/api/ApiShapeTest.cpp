@@ -48,7 +48,8 @@ constexpr bool bidirectionalOnly() {
 static_assert(bidirectionalOnly<MStringArray>());
 static_assert(bidirectionalOnly<MIntArray>());
 static_assert(bidirectionalOnly<MDoubleArray>());
-static_assert(std::is_same_v<decltype(*std::declval<MStringArray::ConstIterator>()), const MString&>);
+static_assert(
+    std::is_same_v<decltype(*std::declval<MStringArray::ConstIterator>()), const MString&>);
 
 static_assert(MFn::kAttribute == 565 && MFn::kTypedAttribute == 574);
 static_assert(MFnData::kMatrixArray == 12 && MFnData::kComponentList == 13 &&

@@ -88,7 +88,7 @@ TEST_F(Graph, ModifierNodeExistsAtOnceForPlugsAndAfterDoIt) {
   ASSERT_TRUE(mod.undoIt());
   EXPECT_FALSE(host().scene().exists(id));
   EXPECT_FALSE(node.isNull());  // undo may bring it back
-  ASSERT_TRUE(mod.doIt());  // redo: the very same node
+  ASSERT_TRUE(mod.doIt());      // redo: the very same node
   EXPECT_TRUE(host().scene().exists(id));
   EXPECT_EQ(fn.name(), "transform1");
   EXPECT_DOUBLE_EQ(mel("getAttr transform1.ty").asFloat(), 4.0);
@@ -225,7 +225,8 @@ TEST_F(Graph, TransformAndPlugValuesInInternalUnits) {
   EXPECT_STREQ(tz.partialName().asChar(), "tz");
   EXPECT_STREQ(tz.partialName(true).asChar(), "pCube1.tz");
   EXPECT_STREQ(tz.partialName(false, false, false, false, false, true).asChar(), "translateZ");
-  EXPECT_STREQ(tz.partialName(true, false, false, false, false, true).asChar(), "pCube1.translateZ");
+  EXPECT_STREQ(tz.partialName(true, false, false, false, false, true).asChar(),
+               "pCube1.translateZ");
   EXPECT_STREQ(MPlug().partialName().asChar(), "");
   EXPECT_TRUE(fn.findPlug("nope", true).isNull());
   mel("connectAttr pCube1.tx pCube1.ty");

@@ -45,7 +45,7 @@ TEST_F(Globals, ExecuteCommandIsTracedAndHonoursTheUndoSwitch) {
   EXPECT_EQ(host().trace()[0].text, "createNode transform -n quiet");
   EXPECT_FALSE(host().trace()[0].undo);
   EXPECT_TRUE(host().trace()[1].undo);
-  EXPECT_EQ(out.text(), "");  // display off: no echo
+  EXPECT_EQ(out.text(), "");                              // display off: no echo
   EXPECT_EQ(host().scene().undoQueue().undoCount(), 1u);  // only the second
   mel("undo");
   EXPECT_EQ(mel("objExists kept").asInt(), 0);

@@ -166,10 +166,10 @@ TEST(ImageResize, KeepingTheShapeFitsTheRequestedBox) {
     int boxW, boxH;
     unsigned int outW, outH;
   };
-  for (const Case& c : {Case{100, 50, 10, 10, 10, 5}, Case{50, 100, 10, 10, 5, 10},
-                        Case{3, 2, 1, 1, 1, 1}, Case{100, 1, 10, 10, 10, 1},
-                        Case{1, 100, 10, 3, 1, 3}, Case{4, 3, 8, 6, 8, 6},
-                        Case{10, 10, 25, 40, 25, 25}}) {
+  for (const Case& c :
+       {Case{100, 50, 10, 10, 10, 5}, Case{50, 100, 10, 10, 5, 10}, Case{3, 2, 1, 1, 1, 1},
+        Case{100, 1, 10, 10, 10, 1}, Case{1, 100, 10, 3, 1, 3}, Case{4, 3, 8, 6, 8, 6},
+        Case{10, 10, 25, 40, 25, 25}}) {
     MImage image;
     ASSERT_TRUE(filled(image, c.w, c.h).resize(c.boxW, c.boxH, true));
     EXPECT_EQ(widthOf(image), c.outW) << c.w << "x" << c.h << " into " << c.boxW << "x" << c.boxH;

@@ -36,7 +36,8 @@ static_assert(!CanAppendZero<MString>::value, "s + 0 must stay ambiguous");
 static_assert(CanAppendOne<MString>::value, "s + 1 must compile");
 
 static_assert(CanAppend<int>::value, "an int goes through operator+(double)");
-static_assert(CanAppend<unsigned>::value && CanAppend<std::size_t>::value && CanAppend<char>::value);
+static_assert(CanAppend<unsigned>::value && CanAppend<std::size_t>::value &&
+              CanAppend<char>::value);
 static_assert(!CanAppend<std::string>::value, "no conversion from std::string");
 static_assert(!CanOrder<MString>::value, "MString has no operator<");
 static_assert(!std::is_convertible_v<int, MString>, "no MString from an int");
@@ -68,8 +69,7 @@ TEST(MString, NumbersAppendInShortestForm) {
   s += " ";
   s += 1e21;
   EXPECT_STREQ(s.asChar(), "0.1 20 -3.25 1e+21");
-  EXPECT_STREQ((MString("h ") + 0.30000000000000004 + " x").asChar(),
-               "h 0.30000000000000004 x");
+  EXPECT_STREQ((MString("h ") + 0.30000000000000004 + " x").asChar(), "h 0.30000000000000004 x");
   MString f;
   f += 0.1f;
   f += 7;

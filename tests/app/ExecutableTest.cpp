@@ -100,8 +100,8 @@ TEST_F(Executable, ExitStatusTellsWhatHappened) {
 }
 
 TEST_F(Executable, ScriptErrorNamesFileAndLine) {
-  const std::string script =
-      writeFile("broken.mel", "print \"a\\n\";\nprint \"b\\n\";\nerror \"bad thing\";\nprint \"c\\n\";\n");
+  const std::string script = writeFile(
+      "broken.mel", "print \"a\\n\";\nprint \"b\\n\";\nerror \"bad thing\";\nprint \"c\\n\";\n");
   const Outcome r = mayasim(quote(script));
   EXPECT_EQ(r.status, 1);
   EXPECT_NE(r.out.find("a\nb\n"), std::string::npos) << r.out;
@@ -218,9 +218,10 @@ TEST_F(Executable, CtrlCEndsIdleLoopAndInteractiveSessionCleanly) {
   EXPECT_EQ(runWithOpenStdin({"-c", "print \"ready\"", "--idle", "600"}, true).status, 130);
   EXPECT_EQ(runWithOpenStdin({"-c", "print \"ready\"", "--interactive"}, true).status, 130);
   // With an idle callback firing back to back.
-  EXPECT_EQ(runWithOpenStdin({"-c", "loadPlugin idlePlugin; print \"ready\"", "--idle", "600"}, true)
-                .status,
-            130);
+  EXPECT_EQ(
+      runWithOpenStdin({"-c", "loadPlugin idlePlugin; print \"ready\"", "--idle", "600"}, true)
+          .status,
+      130);
 }
 
 }  // namespace

@@ -4,7 +4,7 @@
 #include <filesystem>
 #include <fstream>
 
-#include "../TempFolder.h"
+#include "TempFolder.h"
 #include "app/ModuleFiles.h"
 
 namespace {
@@ -33,11 +33,13 @@ TEST_F(ModuleFiles, RootsFoldersAndVariableLines) {
   EXPECT_EQ(m.plugIns, Dirs{plugIns});
   EXPECT_EQ(m.scripts, Dirs{scripts});
   // "+:=" appends under the root, "+=" as given, "=" replaces; duplicates drop.
-  m = parseModuleFile("+ MAYAVERSION:2022 PLATFORM:linux zubBase 1.0 " + dir_ + "/mod\n"
-                      "MAYA_PLUG_IN_PATH+:=plug-ins\n"
-                      "MAYA_PLUG_IN_PATH+:=../other/bin\n"
-                      "MAYA_SCRIPT_PATH+=/opt/shared/scripts\n"
-                      "ICONS+:=icons\n", "/elsewhere");
+  m = parseModuleFile("+ MAYAVERSION:2022 PLATFORM:linux zubBase 1.0 " + dir_ +
+                          "/mod\n"
+                          "MAYA_PLUG_IN_PATH+:=plug-ins\n"
+                          "MAYA_PLUG_IN_PATH+:=../other/bin\n"
+                          "MAYA_SCRIPT_PATH+=/opt/shared/scripts\n"
+                          "ICONS+:=icons\n",
+                      "/elsewhere");
   EXPECT_EQ(m.plugIns, (Dirs{plugIns, dir_ + "/other/bin"}));
   EXPECT_EQ(m.scripts, (Dirs{scripts, "/opt/shared/scripts"}));
   m = parseModuleFile("+ zubBase 1.0 mod\nMAYA_SCRIPT_PATH:=lib\n", dir_);
@@ -46,13 +48,16 @@ TEST_F(ModuleFiles, RootsFoldersAndVariableLines) {
 
 TEST_F(ModuleFiles, OtherPlatformsDisabledAndMalformedModulesAddNothing) {
   make("mod/plug-ins");
-  EXPECT_TRUE(parseModuleFile("+ PLATFORM:win64 zubBase 1.0 mod\nMAYA_PLUG_IN_PATH+:=x\n", dir_).plugIns.empty());
+  EXPECT_TRUE(parseModuleFile("+ PLATFORM:win64 zubBase 1.0 mod\nMAYA_PLUG_IN_PATH+:=x\n", dir_)
+                  .plugIns.empty());
   EXPECT_TRUE(parseModuleFile("- zubBase 1.0 mod\nMAYA_PLUG_IN_PATH+:=x\n", dir_).plugIns.empty());
   EXPECT_TRUE(parseModuleFile("+ zubBase\nMAYA_PLUG_IN_PATH+:=x\n", dir_).plugIns.empty());
   EXPECT_TRUE(parseModuleFile("MAYA_PLUG_IN_PATH+=/x\n# no module line\n", dir_).plugIns.empty());
   // Two modules in one file: each line belongs to the module above it.
-  const ModuleFolders m = parseModuleFile("+ PLATFORM:mac a 1 mod\nMAYA_SCRIPT_PATH+=/a\n"
-                                          "+ b 1 mod\nMAYA_SCRIPT_PATH+=/b\n", dir_);
+  const ModuleFolders m = parseModuleFile(
+      "+ PLATFORM:mac a 1 mod\nMAYA_SCRIPT_PATH+=/a\n"
+      "+ b 1 mod\nMAYA_SCRIPT_PATH+=/b\n",
+      dir_);
   EXPECT_EQ(m.scripts, Dirs{"/b"});
 }
 

@@ -60,11 +60,13 @@ TEST_F(MelScene, SetAttrErrorsLeaveValuesAlone) {
   EXPECT_MEL_ERROR("setAttr a.t 7 8", "Not enough data was provided");
   EXPECT_MEL_ERROR("setAttr a.tx 1 2", "Too many data values");
   EXPECT_MEL_ERROR("setAttr a.tx abc", "Invalid argument");
-  EXPECT_MEL_ERROR("setAttr a.a_missing_attribute 1", "No object matches name: a.a_missing_attribute");
+  EXPECT_MEL_ERROR("setAttr a.a_missing_attribute 1",
+                   "No object matches name: a.a_missing_attribute");
   EXPECT_MEL_ERROR("getAttr ghost.tx", "No object matches name: ghost.tx");
   eval("connectAttr a.tx b.tx");
-  EXPECT_MEL_ERROR("setAttr b.tx 5",
-                   "setAttr: The attribute 'b.translateX' is locked or connected and cannot be modified.");
+  EXPECT_MEL_ERROR(
+      "setAttr b.tx 5",
+      "setAttr: The attribute 'b.translateX' is locked or connected and cannot be modified.");
   eval("setAttr -lock on a.ty");
   EXPECT_EQ(eval("getAttr -lock a.ty").asInt(), 1);
   EXPECT_MEL_ERROR("setAttr a.ty 9", "locked or connected");
@@ -87,7 +89,8 @@ TEST_F(MelScene, ConnectAttrAndItsErrors) {
   eval("connectAttr -f c.tx b.tx");
   EXPECT_EQ(num("isConnected c.tx b.tx"), 1);
   EXPECT_EQ(num("isConnected a.tx b.tx"), 0);
-  EXPECT_MEL_ERROR("disconnectAttr a.tx b.tx", "There is no connection from 'a.tx' to 'b.tx' to disconnect");
+  EXPECT_MEL_ERROR("disconnectAttr a.tx b.tx",
+                   "There is no connection from 'a.tx' to 'b.tx' to disconnect");
   eval("disconnectAttr c.tx b.tx");
   EXPECT_EQ(num("isConnected c.tx b.tx"), 0);
   // Angles travel in radians: a rotation driven by a rotation reads the same degrees.

@@ -84,7 +84,8 @@ TEST_F(MelScene, DeleteRenameParent) {
 
   eval("createNode transform -n group");
   EXPECT_EQ(strings("parent crate1 group"), Strings{"crate1"});
-  EXPECT_EQ(strings("listRelatives -ad -f group"), (Strings{"|group|crate1|crateShape1", "|group|crate1"}));
+  EXPECT_EQ(strings("listRelatives -ad -f group"),
+            (Strings{"|group|crate1|crateShape1", "|group|crate1"}));
   EXPECT_EQ(strings("listRelatives -type mesh -ad group"), Strings{"crateShape1"});
   EXPECT_MEL_ERROR("parent group crate1", "descendants");
   eval("parent -w crate1");

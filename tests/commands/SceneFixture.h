@@ -24,7 +24,9 @@ class MelScene : public ::testing::Test {
 
   mel::Value eval(const std::string& source) { return interp.evaluate(source); }
   double num(const std::string& source) { return eval(source).asFloat(); }
-  std::vector<std::string> strings(const std::string& source) { return eval(source).asStringArray(); }
+  std::vector<std::string> strings(const std::string& source) {
+    return eval(source).asStringArray();
+  }
 
   // The message of the error `source` raises ("(no error)" if none).
   std::string error(const std::string& source) {

@@ -187,10 +187,10 @@ TEST_F(BoxesFromImage, ScaleThatGivesNoImageOrAHugeOneFails) {
     const char* scale;
     const char* message;
   };
-  for (const Case& c : {Case{"0", "at least 1 by 1"}, Case{"-2", "at least 1 by 1"},
-                        Case{"0.3", "at least 1 by 1"},  // 1.2 x 0.9 truncates to 1 x 0
-                        Case{"1e9", "more than the host can hold"},
-                        Case{"50000", "which the host cannot make"}}) {
+  for (const Case& c :
+       {Case{"0", "at least 1 by 1"}, Case{"-2", "at least 1 by 1"},
+        Case{"0.3", "at least 1 by 1"},  // 1.2 x 0.9 truncates to 1 x 0
+        Case{"1e9", "more than the host can hold"}, Case{"50000", "which the host cannot make"}}) {
     EXPECT_FALSE(boxes("-f \"" + file + "\" -s " + c.scale)) << c.scale;
     const std::string out = takeOutput();
     EXPECT_NE(out.find(c.message), std::string::npos) << c.scale << "\n" << out;

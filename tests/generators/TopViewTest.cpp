@@ -5,8 +5,8 @@
 #include <algorithm>
 #include <string>
 
-#include "PictureFile.h"
 #include "GeneratorFixture.h"
+#include "PictureFile.h"
 
 namespace zubtest {
 namespace {
@@ -24,7 +24,8 @@ class TopView : public GeneratorHost {};
 TEST_F(TopView, FieldSeenFromTopMatchesTheImagesRedMask) {
   constexpr unsigned int kW = 24, kH = 16, kPixelsPerBox = 6;
   const std::string image = writeImage("shape.png", kW, kH, [](unsigned int r, unsigned int c) {
-    const unsigned char red = inShape(r, c) ? static_cast<unsigned char>(1 + (r * 37 + c * 11) % 255) : 0;
+    const unsigned char red =
+        inShape(r, c) ? static_cast<unsigned char>(1 + (r * 37 + c * 11) % 255) : 0;
     return Rgba{red, static_cast<unsigned char>(255 - red), 90, 255};
   });
   ASSERT_TRUE(boxes("-f \"" + image + "\"")) << takeOutput();

@@ -18,23 +18,35 @@ constexpr char kNoPick[] = "Select an object and click here";
 Strings expectedStatements(const std::string& hider, const std::string& hidden,
                            const std::string& radius) {
   const std::string row = "rowLayout -numberOfColumns 2 -adjustableColumn 2 -columnWidth 1 50;";
-  const std::string press = "\" -actOnPress true -command (\"button -label `zubCmd_getSelectedObject";
-  return {"window -title \"zubTool - example 001\" -iconName \"zubTool001\" -widthHeight 350 200 "
-          "-visible false zubHiderWindow;",
-          "columnLayout -adjustableColumn true;",
-          "frameLayout -label \"Set objects\" -labelAlign \"center\" -borderStyle \"etchedIn\";",
-          "columnLayout;", row, "text -label \"hider:\";",
-          "button -label \"" + hider + press + " -isHider true` -edit btnHider\") btnHider;",
-          "setParent ..;", row, "text -label \"to hide:\";",
-          "button -label \"" + hidden + press + " -isHider false` -edit btnTohide\") btnTohide;",
-          "setParent ..;", "setParent ..;", "setParent ..;",
-          "frameLayout -label \"Settings\" -labelAlign \"center\" -borderStyle \"etchedIn\";",
-          "columnLayout;", row, "text -label \"radius (0-10):\";",
-          "floatSlider -min 0 -max 10 -value " + radius +
-              " -changeCommand \"zubCmd_changeHiderRadius -r `floatSlider -query -value "
-              "radiusSlider`\" -step 0.1 radiusSlider;",
-          "setParent ..;", "setParent ..;", "setParent ..;",
-          "window -visible true -edit zubHiderWindow;"};
+  const std::string press =
+      "\" -actOnPress true -command (\"button -label `zubCmd_getSelectedObject";
+  return {
+      "window -title \"zubTool - example 001\" -iconName \"zubTool001\" -widthHeight 350 200 "
+      "-visible false zubHiderWindow;",
+      "columnLayout -adjustableColumn true;",
+      "frameLayout -label \"Set objects\" -labelAlign \"center\" -borderStyle \"etchedIn\";",
+      "columnLayout;",
+      row,
+      "text -label \"hider:\";",
+      "button -label \"" + hider + press + " -isHider true` -edit btnHider\") btnHider;",
+      "setParent ..;",
+      row,
+      "text -label \"to hide:\";",
+      "button -label \"" + hidden + press + " -isHider false` -edit btnTohide\") btnTohide;",
+      "setParent ..;",
+      "setParent ..;",
+      "setParent ..;",
+      "frameLayout -label \"Settings\" -labelAlign \"center\" -borderStyle \"etchedIn\";",
+      "columnLayout;",
+      row,
+      "text -label \"radius (0-10):\";",
+      "floatSlider -min 0 -max 10 -value " + radius +
+          " -changeCommand \"zubCmd_changeHiderRadius -r `floatSlider -query -value "
+          "radiusSlider`\" -step 0.1 radiusSlider;",
+      "setParent ..;",
+      "setParent ..;",
+      "setParent ..;",
+      "window -visible true -edit zubHiderWindow;"};
 }
 
 // The statements of a script; only tabs and spaces may stand between them.

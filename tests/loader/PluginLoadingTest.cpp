@@ -134,7 +134,8 @@ TEST_F(PluginLoading, LoadingTwiceOrUnloadingUnknownIsAnErrorNotACrash) {
   eval("loadPlugin sampleCmd");
   out_.clear();
   EXPECT_FALSE(run("loadPlugin sampleCmd"));
-  EXPECT_NE(output().find("Plug-in \"sampleCmd\" is already loaded."), std::string::npos) << output();
+  EXPECT_NE(output().find("Plug-in \"sampleCmd\" is already loaded."), std::string::npos)
+      << output();
   EXPECT_FALSE(run("loadPlugin \"" + kPluginDir + "/sampleCmd.so\""));
   EXPECT_TRUE(hasCommand("sampleHello"));
   EXPECT_EQ(eval("loadPlugin -quiet sampleCmd"), mel::Value(Strings{}));
@@ -158,7 +159,8 @@ TEST_F(PluginLoading, BrokenPluginsLeaveTheHostRunningAndNothingRegistered) {
   };
   const std::vector<Case> cases = {
       {"badInitPlugin", "initializePlugin function failed (badInitPlugin)", "badInitCmd"},
-      {"throwingPlugin", "initializePlugin function failed (throwingPlugin): port 57110 already in use",
+      {"throwingPlugin",
+       "initializePlugin function failed (throwingPlugin): port 57110 already in use",
        "throwingCmd"},
       {"noSymbolsPlugin", "missing initializePlugin, uninitializePlugin.", ""},
       {"noSuchPlugin", "Plug-in, \"noSuchPlugin\", was not found on MAYA_PLUG_IN_PATH.", ""},

@@ -30,7 +30,8 @@ TEST_F(BuiltinsTest, Strings) {
   EXPECT_EQ(value("substitute(\"o\", \"foo\", \"0\");"), Value("f0o"));
   EXPECT_EQ(value("substituteAllString(\"a.b.c\", \".\", \"|\");"), Value("a|b|c"));
   EXPECT_EQ(value("size(stringToStringArray(\"a,b,,c\", \",\"));"), Value(3));
-  EXPECT_EQ(out("match(\"(\", \"x\");"), "// Error: line 1: Invalid regular expression: \"(\" //\n");
+  EXPECT_EQ(out("match(\"(\", \"x\");"),
+            "// Error: line 1: Invalid regular expression: \"(\" //\n");
 }
 
 TEST_F(BuiltinsTest, Arrays) {
@@ -48,7 +49,9 @@ TEST_F(BuiltinsTest, EvalJoinsItsArgumentsAndRunsAtGlobalScope) {
   EXPECT_EQ(value("eval max 2 9;"), Value(9));
   EXPECT_EQ(out("proc p() { int $mine = 1; eval \"print $mine\"; } p();"),
             "// Error: line 1: \"$mine\" is an undeclared variable. //\n");
-  EXPECT_EQ(out("global int $shared = 4; proc q() { eval \"global int $shared; print $shared\"; } q();"), "4");
+  EXPECT_EQ(
+      out("global int $shared = 4; proc q() { eval \"global int $shared; print $shared\"; } q();"),
+      "4");
 }
 
 TEST_F(BuiltinsTest, ExistsKnowsCommandsAndProcs) {
@@ -58,8 +61,10 @@ TEST_F(BuiltinsTest, ExistsKnowsCommandsAndProcs) {
 }
 
 TEST_F(BuiltinsTest, CommandTableRegistration) {
-  EXPECT_FALSE(interp.registerCommand("print", [](mel::Interpreter&, const mel::Args&) { return Value(); }));
-  EXPECT_TRUE(interp.registerCommand("mine", [](mel::Interpreter&, const mel::Args&) { return Value(1); }));
+  EXPECT_FALSE(
+      interp.registerCommand("print", [](mel::Interpreter&, const mel::Args&) { return Value(); }));
+  EXPECT_TRUE(
+      interp.registerCommand("mine", [](mel::Interpreter&, const mel::Args&) { return Value(1); }));
   EXPECT_TRUE(interp.hasCommand("mine"));
   EXPECT_EQ(interp.call("mine", {}), Value(1));
   EXPECT_TRUE(interp.unregisterCommand("mine"));

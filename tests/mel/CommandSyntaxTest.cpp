@@ -28,14 +28,14 @@ class CommandSyntaxTest : public MelTest {
 
 TEST_F(CommandSyntaxTest, WordsNumbersFlagsAndVariables) {
   Args a = recorded("string $o = \"pCube1\"; record -n 5 -5 word 2.5 $o (\"x\" + 1) \"q s\";");
-  EXPECT_EQ(a, (Args{Value("-n"), Value(5), Value(-5), Value("word"), Value(2.5), Value("pCube1"), Value("x1"),
-                     Value("q s")}));
+  EXPECT_EQ(a, (Args{Value("-n"), Value(5), Value(-5), Value("word"), Value(2.5), Value("pCube1"),
+                     Value("x1"), Value("q s")}));
 }
 
 TEST_F(CommandSyntaxTest, WordsKeepPathAndAttributeCharacters) {
   Args a = recorded("record pCube1.tx |group1|pCube1 pCube1.rotate[0] ns:node* ..;");
-  EXPECT_EQ(a, (Args{Value("pCube1.tx"), Value("|group1|pCube1"), Value("pCube1.rotate[0]"), Value("ns:node*"),
-                     Value("..")}));
+  EXPECT_EQ(a, (Args{Value("pCube1.tx"), Value("|group1|pCube1"), Value("pCube1.rotate[0]"),
+                     Value("ns:node*"), Value("..")}));
 }
 
 TEST_F(CommandSyntaxTest, ArgumentsMaySpanLinesUntilTheSemicolon) {
@@ -53,7 +53,8 @@ TEST_F(CommandSyntaxTest, FunctionSyntaxIsEquivalent) {
   EXPECT_EQ(recorded("record(\"-n\", 5, \"word\");"), (Args{Value("-n"), Value(5), Value("word")}));
   EXPECT_EQ(recorded("record();"), Args{});
   // A parenthesised first argument followed by more arguments is command syntax.
-  EXPECT_EQ(recorded("string $n = \"a\"; record ($n + \".tx\") 2;"), (Args{Value("a.tx"), Value(2)}));
+  EXPECT_EQ(recorded("string $n = \"a\"; record ($n + \".tx\") 2;"),
+            (Args{Value("a.tx"), Value(2)}));
   EXPECT_EQ(recorded("record (\"o\") -5;"), (Args{Value("o"), Value(-5)}));
   // A call followed by an operator is an expression.
   EXPECT_EQ(value("record(1, 2) + 10;"), Value(12));
@@ -79,10 +80,14 @@ TEST_F(CommandSyntaxTest, CatchHoldsACommandOrAnExpression) {
 }
 
 TEST(CommandArgs, ParsesFlagsByShortOrLongNameKeepingValueTypes) {
-  std::vector<mel::FlagDecl> flags = {{"n", "name", 1}, {"wh", "widthHeight", 2}, {"q", "query", 0},
-                                      {"e", "edit", 0}, {"ch", "child", 1, true}};
-  mel::CommandArgs a("cmd", flags, {Value("-n"), Value("x"), Value("obj"), Value("-widthHeight"), Value(3),
-                                    Value(4.5), Value("-ch"), Value("a"), Value("-ch"), Value("b")});
+  std::vector<mel::FlagDecl> flags = {{"n", "name", 1},
+                                      {"wh", "widthHeight", 2},
+                                      {"q", "query", 0},
+                                      {"e", "edit", 0},
+                                      {"ch", "child", 1, true}};
+  mel::CommandArgs a("cmd", flags,
+                     {Value("-n"), Value("x"), Value("obj"), Value("-widthHeight"), Value(3),
+                      Value(4.5), Value("-ch"), Value("a"), Value("-ch"), Value("b")});
   EXPECT_TRUE(a.has("name"));
   EXPECT_EQ(a.arg("name"), Value("x"));
   EXPECT_EQ(a.arg("widthHeight", 1), Value(4.5));
@@ -112,7 +117,8 @@ TEST(CommandArgs, ReportsBadFlagsWithMelWording) {
   };
   EXPECT_EQ(message({Value("-bogus")}), "Invalid flag '-bogus'");
   EXPECT_EQ(message({Value("-v"), Value(1)}), "Flag '-v' must be passed 2 argument(s).");
-  EXPECT_EQ(message({Value("-n"), Value("a"), Value("-name"), Value("b")}), "Flag '-name' can only be used once.");
+  EXPECT_EQ(message({Value("-n"), Value("a"), Value("-name"), Value("b")}),
+            "Flag '-name' can only be used once.");
   EXPECT_EQ(message({Value("-n"), Value("-weird")}), "no error");  // a value may look like a flag
 }
 

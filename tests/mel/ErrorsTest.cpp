@@ -16,7 +16,8 @@ TEST_F(ErrorsTest, RuntimeErrorNamesTheLineAndStopsTheScript) {
 }
 
 TEST_F(ErrorsTest, ErrorInsideAProcEndsTheWholeScript) {
-  EXPECT_EQ(out("proc inner() {\n  error \"deep\";\n}\ninner();\nprint \"after\";"), "// Error: line 2: deep //\n");
+  EXPECT_EQ(out("proc inner() {\n  error \"deep\";\n}\ninner();\nprint \"after\";"),
+            "// Error: line 2: deep //\n");
 }
 
 TEST_F(ErrorsTest, SyntaxErrorsGiveRowAndColumnAndRunNothing) {
@@ -26,9 +27,12 @@ TEST_F(ErrorsTest, SyntaxErrorsGiveRowAndColumnAndRunNothing) {
 }
 
 TEST_F(ErrorsTest, ProcReturnRules) {
-  EXPECT_EQ(out("proc v() {\n return 1;\n}"), "// Error: line 2: This procedure has no return value. //\n");
-  EXPECT_EQ(out("proc int f() { } f();"), "// Error: line 1: Procedure is missing a return statement. //\n");
-  EXPECT_EQ(out("proc one(int $a) {} one(1, 2);"), "// Error: line 1: Wrong number of arguments on call to one. //\n");
+  EXPECT_EQ(out("proc v() {\n return 1;\n}"),
+            "// Error: line 2: This procedure has no return value. //\n");
+  EXPECT_EQ(out("proc int f() { } f();"),
+            "// Error: line 1: Procedure is missing a return statement. //\n");
+  EXPECT_EQ(out("proc one(int $a) {} one(1, 2);"),
+            "// Error: line 1: Wrong number of arguments on call to one. //\n");
 }
 
 TEST_F(ErrorsTest, DivisionByZeroAndTypeMismatch) {
@@ -38,7 +42,8 @@ TEST_F(ErrorsTest, DivisionByZeroAndTypeMismatch) {
 }
 
 TEST_F(ErrorsTest, CatchTrapsPrintsAndContinues) {
-  EXPECT_EQ(out("int $r = catch(1 / 0); print (\"r=\" + $r);"), "// Error: line 1: Division by zero //\nr=1");
+  EXPECT_EQ(out("int $r = catch(1 / 0); print (\"r=\" + $r);"),
+            "// Error: line 1: Division by zero //\nr=1");
   EXPECT_EQ(out("print (catchQuiet(error(\"hidden\")) + catch(2));"), "1");
   EXPECT_EQ(value("catchQuiet(error(\"kept\")); getLastError();"), Value("kept"));
   // Warnings are not errors.
@@ -54,7 +59,8 @@ TEST_F(ErrorsTest, CatchRestoresScopesAfterAnErrorInAProc) {
 }
 
 TEST_F(ErrorsTest, ErrorsInFilesNameTheFile) {
-  EXPECT_EQ(out("proc f() {}\nf(1);"), "// Error: line 2: Wrong number of arguments on call to f. //\n");
+  EXPECT_EQ(out("proc f() {}\nf(1);"),
+            "// Error: line 2: Wrong number of arguments on call to f. //\n");
   capture.clear();
   interp.run("print 1;\nwarning \"w\";\nnope;", "/scripts/x.mel");
   EXPECT_EQ(capture.text(),
@@ -74,14 +80,16 @@ TEST_F(ErrorsTest, NestedRunsFailOnTheirOwn) {
   EXPECT_EQ(out("print (runInner(\"undefinedThing\"));\nprint \" outer\";"),
             "// Error: line 1: Cannot find procedure \"undefinedThing\". //\n0 outer");
   // ...unless the command throws.
-  interp.registerCommand("failHard", [](mel::Interpreter&, const Args&) -> Value { throw mel::Error("hard"); });
+  interp.registerCommand("failHard",
+                         [](mel::Interpreter&, const Args&) -> Value { throw mel::Error("hard"); });
   EXPECT_EQ(out("failHard;\nprint \"no\";"), "// Error: line 1: hard //\n");
 }
 
 TEST_F(ErrorsTest, EvaluateAndEvalPropagateErrors) {
   EXPECT_THROW(interp.evaluate("fred;"), mel::Error);
   EXPECT_EQ(interp.evaluate("1 + 2;"), Value(3));
-  EXPECT_EQ(out("eval \"int $q = 1/0;\"; print \"no\";"), "// Error: line 1: Division by zero //\n");
+  EXPECT_EQ(out("eval \"int $q = 1/0;\"; print \"no\";"),
+            "// Error: line 1: Division by zero //\n");
   EXPECT_EQ(out("eval(\"1 +\");"), "// Error: line 1.4: Syntax error //\n");
 }
 

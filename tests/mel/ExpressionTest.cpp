@@ -29,11 +29,23 @@ TEST_F(ExpressionTest, IntArithmeticWrapsAt32Bits) {
 }
 
 TEST_F(ExpressionTest, EveryOperatorOnTwoInts) {
-  const char* const cases[][2] = {
-      {"-3 < 2;", "1"},  {"2 < 2;", "0"},   {"2 <= 2;", "1"},  {"3 <= 2;", "0"},  {"3 > -2;", "1"},
-      {"2 > 2;", "0"},   {"2 >= 2;", "1"},  {"1 >= 2;", "0"},  {"4 == 4;", "1"},  {"4 == -4;", "0"},
-      {"4 != 4;", "0"},  {"4 != 5;", "1"},  {"-7 % 3;", "-1"}, {"6 * -7;", "-42"}, {"3 - 5;", "-2"},
-      {"65536 * 65536;", "0"}, {"-2147483647 - 2;", "2147483647"}};
+  const char* const cases[][2] = {{"-3 < 2;", "1"},
+                                  {"2 < 2;", "0"},
+                                  {"2 <= 2;", "1"},
+                                  {"3 <= 2;", "0"},
+                                  {"3 > -2;", "1"},
+                                  {"2 > 2;", "0"},
+                                  {"2 >= 2;", "1"},
+                                  {"1 >= 2;", "0"},
+                                  {"4 == 4;", "1"},
+                                  {"4 == -4;", "0"},
+                                  {"4 != 4;", "0"},
+                                  {"4 != 5;", "1"},
+                                  {"-7 % 3;", "-1"},
+                                  {"6 * -7;", "-42"},
+                                  {"3 - 5;", "-2"},
+                                  {"65536 * 65536;", "0"},
+                                  {"-2147483647 - 2;", "2147483647"}};
   for (const auto& c : cases) EXPECT_EQ(value(c[0]).toString(), c[1]) << c[0];
   EXPECT_EQ(out("int $z = 0; print (5 % $z);"), "// Error: line 1: Division by zero //\n");
   EXPECT_FALSE(interp.run("int $a = 1; $a ^ 2;").ok);  // cross needs vectors
@@ -76,24 +88,31 @@ TEST_F(ExpressionTest, AssignmentsAndIncrements) {
 
 TEST_F(ExpressionTest, StringAppendKeepsValueAndConversions) {
   // Appended in place as a statement, copied when the value is used.
-  EXPECT_EQ(value("string $s = \"a\"; $s += 1.5; $s += <<1, 2, 3>>; $s += $s; $s;"), Value("a1.51 2 3a1.51 2 3"));
+  EXPECT_EQ(value("string $s = \"a\"; $s += 1.5; $s += <<1, 2, 3>>; $s += $s; $s;"),
+            Value("a1.51 2 3a1.51 2 3"));
   EXPECT_EQ(value("string $t = \"x\"; string $u = ($t += \"y\"); $t += \"z\"; $u + \"|\" + $t;"),
             Value("xy|xyz"));
   EXPECT_EQ(value("string $w = \"q\"; $w += \"r\";"), Value("qr"));  // the script's value
-  EXPECT_EQ(value("string $e[] = {\"a\"}; $e[0] += \"b\"; $e[2] += \"c\"; stringArrayToString($e, \",\");"),
-            Value("ab,,c"));
-  EXPECT_EQ(value("string $f = \"n\"; int $i; for ($i = 0; $i < 3; $s2 = ($f += $i)) $i++; $f;"), Value("n123"));
-  EXPECT_EQ(value("int $n = 2; $n += \"3\"; $n;"), Value(23));  // joined as text, then stored as an int
+  EXPECT_EQ(
+      value(
+          "string $e[] = {\"a\"}; $e[0] += \"b\"; $e[2] += \"c\"; stringArrayToString($e, \",\");"),
+      Value("ab,,c"));
+  EXPECT_EQ(value("string $f = \"n\"; int $i; for ($i = 0; $i < 3; $s2 = ($f += $i)) $i++; $f;"),
+            Value("n123"));
+  EXPECT_EQ(value("int $n = 2; $n += \"3\"; $n;"),
+            Value(23));  // joined as text, then stored as an int
   EXPECT_FALSE(interp.run("string $g = \"x\"; $g += {1, 2};").ok);
-  EXPECT_NE(capture.text().find("Illegal operation \"+\" on data of type int[]"), std::string::npos);
+  EXPECT_NE(capture.text().find("Illegal operation \"+\" on data of type int[]"),
+            std::string::npos);
   EXPECT_FALSE(interp.run("$undeclared += \"x\";").ok);
   EXPECT_NE(capture.text().find("\"$undeclared\" is an undeclared variable."), std::string::npos);
 }
 
 TEST_F(ExpressionTest, StringBuiltByManyAppendsInAProc) {
-  EXPECT_EQ(value("proc int build(int $n) { string $s; int $i; for ($i = 0; $i < $n; $i++) $s += \"ab\"; "
-                  "return size($s); } build(200000);"),
-            Value(400000));
+  EXPECT_EQ(
+      value("proc int build(int $n) { string $s; int $i; for ($i = 0; $i < $n; $i++) $s += \"ab\"; "
+            "return size($s); } build(200000);"),
+      Value(400000));
 }
 
 TEST_F(ExpressionTest, CastsAndConversionFunctions) {

@@ -45,11 +45,17 @@ const std::vector<std::string> kCorpus = {
 };
 
 const std::vector<std::string> kFragments = {
-    "(", ")", "{", "}", "[", "]", ";", ",", "$", "$x", "\"", "`", "<<", ">>", "+", "-", "*", "/", "%",
-    "=", "==", "!", "&&", "||", "?", ":", ".", "proc", "global", "int", "string", "float", "vector",
-    "return", "break", "continue", "if", "else", "switch", "case", "default", "catch", "1", "-5", "0x",
-    "1e", "2.5.3", "\\", "/*", "*/", "//", "\n", " ", "print", "size", "eval", "twice", "-flag",
-    "matrix", "in", "++", "--", "+=", "^", "\t", std::string(1, '\0'),
+    "(",      ")",     "{",      "}",      "[",       "]",
+    ";",      ",",     "$",      "$x",     "\"",      "`",
+    "<<",     ">>",    "+",      "-",      "*",       "/",
+    "%",      "=",     "==",     "!",      "&&",      "||",
+    "?",      ":",     ".",      "proc",   "global",  "int",
+    "string", "float", "vector", "return", "break",   "continue",
+    "if",     "else",  "switch", "case",   "default", "catch",
+    "1",      "-5",    "0x",     "1e",     "2.5.3",   "\\",
+    "/*",     "*/",    "//",     "\n",     " ",       "print",
+    "size",   "eval",  "twice",  "-flag",  "matrix",  "in",
+    "++",     "--",    "+=",     "^",      "\t",      std::string(1, '\0'),
 };
 
 std::string mutate(Lcg& rng, std::string s) {
@@ -57,10 +63,18 @@ std::string mutate(Lcg& rng, std::string s) {
   for (int e = 0; e < edits; ++e) {
     std::size_t at = rng.below(s.size() + 1);
     switch (rng.below(4)) {
-      case 0: s.erase(at, 1 + rng.below(6)); break;
-      case 1: s.insert(at, kFragments[rng.below(kFragments.size())]); break;
-      case 2: s.insert(at, s.substr(rng.below(s.size() + 1), rng.below(12))); break;
-      default: s = s.substr(0, at); break;
+      case 0:
+        s.erase(at, 1 + rng.below(6));
+        break;
+      case 1:
+        s.insert(at, kFragments[rng.below(kFragments.size())]);
+        break;
+      case 2:
+        s.insert(at, s.substr(rng.below(s.size() + 1), rng.below(12)));
+        break;
+      default:
+        s = s.substr(0, at);
+        break;
     }
   }
   return s;
@@ -82,12 +96,14 @@ TEST_F(FuzzTest, MutatedAndRandomScriptsNeverCrash) {
   int failures = 0;
   const int kRuns = 600;
   for (int i = 0; i < kRuns; ++i) {
-    std::string source = i % 3 == 2 ? randomTokens(rng) : mutate(rng, kCorpus[rng.below(kCorpus.size())]);
+    std::string source =
+        i % 3 == 2 ? randomTokens(rng) : mutate(rng, kCorpus[rng.below(kCorpus.size())]);
     capture.clear();
     mel::RunResult r = interp.run(source);
     if (!r.ok) {
       ++failures;
-      EXPECT_NE(capture.text().find("// Error: "), std::string::npos) << "silent failure for: " << source;
+      EXPECT_NE(capture.text().find("// Error: "), std::string::npos)
+          << "silent failure for: " << source;
     }
   }
   EXPECT_GT(failures, kRuns / 4);  // most of this is garbage and must be reported
@@ -130,7 +146,8 @@ TEST_F(FuzzTest, AStepBudgetStopsEndlessScripts) {
   for (const std::string& script : endless) {
     capture.clear();
     EXPECT_FALSE(interp.run(script).ok) << script;
-    EXPECT_NE(capture.text().find("step budget of 1000 statements exceeded"), std::string::npos) << script;
+    EXPECT_NE(capture.text().find("step budget of 1000 statements exceeded"), std::string::npos)
+        << script;
   }
   // Each run has the whole budget again.
   EXPECT_EQ(out("int $n = 0; while ($n < 300) $n++; print $n;"), "300");
@@ -143,12 +160,14 @@ TEST_F(FuzzTest, AStepBudgetStopsEndlessScripts) {
 // scripts), run as the fuzz target runs them: each ends, reported or not.
 TEST_F(FuzzTest, TheRegressionCorpusRunsToAnEnd) {
   std::vector<std::filesystem::path> paths;
-  for (const auto& entry : std::filesystem::directory_iterator(ZUB_CORPUS_DIR "/mel")) paths.push_back(entry.path());
+  for (const auto& entry : std::filesystem::directory_iterator(ZUB_CORPUS_DIR "/mel"))
+    paths.push_back(entry.path());
   std::sort(paths.begin(), paths.end());
   ASSERT_FALSE(paths.empty());
   for (const auto& path : paths) {
     std::ifstream in(path, std::ios::binary);
-    const std::string script((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    const std::string script((std::istreambuf_iterator<char>(in)),
+                             std::istreambuf_iterator<char>());
     mel::CaptureOutput quiet;
     mel::Interpreter fresh(quiet);
     mel::openStandardLibrary(fresh);

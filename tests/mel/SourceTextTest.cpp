@@ -43,9 +43,8 @@ TEST_F(SourceTextTest, CommandsSeeTheLineTheyAreCalledFrom) {
 
 TEST_F(SourceTextTest, ResultEchoIsForTheOutermostRunOnly) {
   interp.setEchoResults(true);
-  interp.registerCommand("inner", [](mel::Interpreter& in, const mel::Args&) {
-    return in.run("40 + 2;").value;
-  });
+  interp.registerCommand(
+      "inner", [](mel::Interpreter& in, const mel::Args&) { return in.run("40 + 2;").value; });
   EXPECT_EQ(out("inner;"), "// Result: 42 //\n");
   EXPECT_EQ(out("1; 2;"), "// Result: 2 //\n");  // a multi-statement run echoes its last value
 }
@@ -60,7 +59,8 @@ TEST_F(SourceTextTest, CommandsMayFillTheCallersVariable) {
 }
 
 TEST_F(SourceTextTest, HostsCallProcsAndReadGlobals) {
-  ASSERT_TRUE(interp.run("global proc int addOne(int $x) { return $x + 1; } global string $g = \"v\";").ok);
+  ASSERT_TRUE(
+      interp.run("global proc int addOne(int $x) { return $x + 1; } global string $g = \"v\";").ok);
   EXPECT_EQ(interp.call("addOne", {Value("41")}), Value(42));
   EXPECT_EQ(interp.global("$g"), Value("v"));
   EXPECT_TRUE(interp.global("$missing").isNoResult());

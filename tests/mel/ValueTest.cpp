@@ -43,8 +43,12 @@ TEST(ValueConversion, ArraysAndScalarsDoNotMix) {
 }
 
 TEST(ValueConversion, ToItsOwnTypeKeepsTheValueButNotTheNoResultMark) {
-  const Value values[] = {Value(-4), Value(2.5), Value("x y"), Value(mel::Vector3{1, 2, 3}),
-                          Value(std::vector<int>{1, 2}), Value(std::vector<double>{0.5}),
+  const Value values[] = {Value(-4),
+                          Value(2.5),
+                          Value("x y"),
+                          Value(mel::Vector3{1, 2, 3}),
+                          Value(std::vector<int>{1, 2}),
+                          Value(std::vector<double>{0.5}),
                           Value(std::vector<std::string>{"a", ""})};
   for (const Value& v : values) {
     EXPECT_EQ(v.convertTo(v.type()), v) << v.toString();
@@ -88,7 +92,9 @@ namespace {
 std::string printfShortest(double v) {
   if (v == 0.0) return "0";
   double magnitude = std::fabs(v);
-  int minimum = magnitude >= 1 && magnitude < 1e17 ? std::min(17, static_cast<int>(std::log10(magnitude)) + 1) : 1;
+  int minimum = magnitude >= 1 && magnitude < 1e17
+                    ? std::min(17, static_cast<int>(std::log10(magnitude)) + 1)
+                    : 1;
   char buf[64];
   for (int precision = minimum; precision <= 17; ++precision) {
     std::snprintf(buf, sizeof buf, "%.*g", precision, v);
@@ -108,8 +114,16 @@ std::string printfTenDigits(double v) {
 
 TEST(ValueFormat, NumberTextMatchesPrintfAcrossMagnitudes) {
   // Just below 1e17 log10 rounds up to 17: the search must still print digits.
-  std::vector<double> values = {1e16, 9.999999999999998e16, 1e17, 123456789012345678.0, 1e-5, 0.0001,
-                                5e-324, 1.7976931348623157e308, 999.9999999999999, 1e15 + 0.5,
+  std::vector<double> values = {1e16,
+                                9.999999999999998e16,
+                                1e17,
+                                123456789012345678.0,
+                                1e-5,
+                                0.0001,
+                                5e-324,
+                                1.7976931348623157e308,
+                                999.9999999999999,
+                                1e15 + 0.5,
                                 std::numeric_limits<double>::infinity()};
   for (int k = 1; k <= 255; ++k) values.push_back(k / 255.0);  // cube heights from image reds
   std::uint64_t bits = 0x9E3779B97F4A7C15u;
@@ -148,7 +162,8 @@ TEST_F(PrintTest, PrintAddsNoNewlineAndArraysGoOnePerLine) {
 TEST_F(PrintTest, ResultEchoShowsOnlyRealValues) {
   interp.setEchoResults(true);
   EXPECT_EQ(out("3 * 3.0;"), "// Result: 9 //\n");
-  EXPECT_EQ(out("string $r[] = {\"pCube1\", \"polyCube1\"}; $r;"), "// Result: pCube1 polyCube1 //\n");
+  EXPECT_EQ(out("string $r[] = {\"pCube1\", \"polyCube1\"}; $r;"),
+            "// Result: pCube1 polyCube1 //\n");
   EXPECT_EQ(out("<<2, -7, -6>>;"), "// Result: <<2, -7, -6>> //\n");
   EXPECT_EQ(out("print \"x\";"), "x");  // print has no result
   EXPECT_EQ(out("int $i = 4;"), "");    // nor has a declaration

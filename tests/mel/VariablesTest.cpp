@@ -32,7 +32,8 @@ TEST_F(VariablesTest, SeveralDeclaratorsInOneStatement) {
 
 TEST_F(VariablesTest, BlocksHaveTheirOwnScope) {
   EXPECT_EQ(out("int $v = 1; { int $v = 2; print $v; } print $v;"), "21");
-  EXPECT_EQ(out("{ int $inner = 3; } print $inner;"), "// Error: line 1: \"$inner\" is an undeclared variable. //\n");
+  EXPECT_EQ(out("{ int $inner = 3; } print $inner;"),
+            "// Error: line 1: \"$inner\" is an undeclared variable. //\n");
 }
 
 TEST_F(VariablesTest, GlobalsMustBeRedeclaredInEachScope) {
@@ -46,7 +47,9 @@ TEST_F(VariablesTest, GlobalsMustBeRedeclaredInEachScope) {
 
 TEST_F(VariablesTest, GlobalInitialiserRunsOnlyOnce) {
   EXPECT_EQ(out("proc bump() { global int $n = 100; $n++; print $n; } bump(); bump();"), "101102");
-  EXPECT_EQ(out("global string $tokens[]; $tokens[0] = \"a\"; global string $tokens[]; print $tokens;"), "a\n");
+  EXPECT_EQ(
+      out("global string $tokens[]; $tokens[0] = \"a\"; global string $tokens[]; print $tokens;"),
+      "a\n");
 }
 
 TEST_F(VariablesTest, ProcsDoNotSeeTheCallersLocals) {
@@ -57,8 +60,9 @@ TEST_F(VariablesTest, ProcsDoNotSeeTheCallersLocals) {
 TEST_F(VariablesTest, RedeclaringWithAnotherTypeIsAnError) {
   EXPECT_EQ(out("string $r = \"a\"; int $r;"),
             "// Error: line 1: Invalid redeclaration of variable \"$r\" as a different type. //\n");
-  EXPECT_EQ(out("global int $gg; global float $gg;"),
-            "// Error: line 1: Invalid redeclaration of variable \"$gg\" as a different type. //\n");
+  EXPECT_EQ(
+      out("global int $gg; global float $gg;"),
+      "// Error: line 1: Invalid redeclaration of variable \"$gg\" as a different type. //\n");
 }
 
 TEST_F(VariablesTest, GlobalLevelVariablesLastBetweenRunsUntilReset) {
@@ -75,7 +79,8 @@ TEST_F(VariablesTest, GlobalLevelVariablesLastBetweenRunsUntilReset) {
 }
 
 TEST_F(VariablesTest, ClearAndTokenizeWriteIntoTheCallersArray) {
-  EXPECT_EQ(value("string $p[]; int $n = tokenize(\"A/B//C/D\", \"/\", $p); $n * 10 + size($p);"), Value(44));
+  EXPECT_EQ(value("string $p[]; int $n = tokenize(\"A/B//C/D\", \"/\", $p); $n * 10 + size($p);"),
+            Value(44));
   EXPECT_EQ(value("string $w[]; tokenize \"one two  three\" $w; $w[2];"), Value("three"));
   EXPECT_EQ(value("int $c[] = {1, 2}; clear $c; size($c);"), Value(0));
 }

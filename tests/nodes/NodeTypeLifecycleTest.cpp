@@ -136,8 +136,9 @@ TEST_F(NodeTypes, UnloadIsRefusedWhileNodesExistAndAllowedOnceTheSceneIsNew) {
 
   // Loading again registers the types afresh.
   ensureLoaded("zubNodes", "zubNode001");
-  ASSERT_TRUE(run("createNode -n wheel zubNode001;"
-                  "setAttr wheel.distance 2; setAttr wheel.radius 2;"));
+  ASSERT_TRUE(
+      run("createNode -n wheel zubNode001;"
+          "setAttr wheel.distance 2; setAttr wheel.radius 2;"));
   EXPECT_NEAR(number("getAttr wheel.rotation"), -180.0 / 3.14159265358979323846, 1e-9);
 }
 

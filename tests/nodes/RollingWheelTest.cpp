@@ -24,10 +24,16 @@ class RollingWheel : public NodesHost {
   // A cube driving a new wheel node, wired as zubCmd_zubNode001 wires it.
   std::string rigCube(const std::string& cube) {
     const std::string node = eval("createNode zubNode001").asString();
-    EXPECT_TRUE(run("polyCube -n " + cube + ";"
-                    "connectAttr " + cube + ".tx " + node + ".distance;"
-                    "connectAttr " + cube + ".ty " + node + ".radius;"
-                    "connectAttr " + node + ".rotation " + cube + ".rz;"))
+    EXPECT_TRUE(run("polyCube -n " + cube +
+                    ";"
+                    "connectAttr " +
+                    cube + ".tx " + node +
+                    ".distance;"
+                    "connectAttr " +
+                    cube + ".ty " + node +
+                    ".radius;"
+                    "connectAttr " +
+                    node + ".rotation " + cube + ".rz;"))
         << takeOutput();
     return node;
   }
@@ -73,12 +79,13 @@ TEST_F(RollingWheel, NewNodeStartsAtRestWithUnitRadius) {
 
 TEST_F(RollingWheel, ChangesPropagateThroughAChainOfTwoNodesWhenRead) {
   // cube.tx -> a.distance; a.rotation -> b.distance; b.rotation -> end.rz
-  ASSERT_TRUE(run("polyCube -n start; polyCube -n end;"
-                  "createNode -n a zubNode001; createNode -n b zubNode001;"
-                  "connectAttr start.tx a.distance;"
-                  "connectAttr a.rotation b.distance;"
-                  "connectAttr b.rotation end.rz;"
-                  "setAttr b.radius 2;"))
+  ASSERT_TRUE(
+      run("polyCube -n start; polyCube -n end;"
+          "createNode -n a zubNode001; createNode -n b zubNode001;"
+          "connectAttr start.tx a.distance;"
+          "connectAttr a.rotation b.distance;"
+          "connectAttr b.rotation end.rz;"
+          "setAttr b.radius 2;"))
       << takeOutput();
 
   ASSERT_TRUE(run("setAttr start.tx 1;"));
@@ -102,8 +109,9 @@ TEST_F(RollingWheel, ChangesPropagateThroughAChainOfTwoNodesWhenRead) {
 }
 
 TEST_F(RollingWheel, AnglesCrossConnectionsInRadiansAndShowInDegrees) {
-  ASSERT_TRUE(run("createNode -n a zubNode001; createNode -n b zubNode001;"
-                  "setAttr a.distance 1; connectAttr a.rotation b.distance;"));
+  ASSERT_TRUE(
+      run("createNode -n a zubNode001; createNode -n b zubNode001;"
+          "setAttr a.distance 1; connectAttr a.rotation b.distance;"));
   // MEL shows the angle in degrees ...
   EXPECT_NEAR(number("getAttr a.rotation"), -kDegreesPerRadian, 1e-9);
   // ... the API reads it in radians ...

@@ -9,8 +9,8 @@
 #include <set>
 #include <sstream>
 
-#include "../TempFolder.h"
 #include "NodesFixture.h"
+#include "TempFolder.h"
 
 namespace nodestest {
 namespace {
@@ -35,12 +35,15 @@ class SceneFile : public NodesHost {
       out.insert(path + " : " + n->type().name());
       for (const scene::AttrDecl& a : n->type().attrs()) {
         const scene::Plug p{id, a.index};
-        if (scene::isNumeric(a.type)) out.insert(path + "." + a.longName + " = " + std::to_string(scene().getDouble(p)));
-        if (a.type == scene::AttrType::String) out.insert(path + "." + a.longName + " = " + scene().getString(p));
+        if (scene::isNumeric(a.type))
+          out.insert(path + "." + a.longName + " = " + std::to_string(scene().getDouble(p)));
+        if (a.type == scene::AttrType::String)
+          out.insert(path + "." + a.longName + " = " + scene().getString(p));
         if (scene().isLocked(p)) out.insert(path + "." + a.longName + " locked");
       }
       for (const scene::Link& l : n->links()) {
-        if (!l.incoming) out.insert(scene().plugName({id, l.attr}) + " -> " + scene().plugName(l.other));
+        if (!l.incoming)
+          out.insert(scene().plugName({id, l.attr}) + " -> " + scene().plugName(l.other));
       }
     }
     return out;
@@ -48,12 +51,13 @@ class SceneFile : public NodesHost {
 
   void buildRig() {
     const std::string node = eval("createNode -n roller zubNode001").asString();
-    ASSERT_TRUE(run("polyCube -w 2 -h 2 -d .5 -n wheel; move -a 0 1 0;"
-                    "connectAttr wheel.tx roller.distance; connectAttr wheel.ty roller.radius;"
-                    "connectAttr roller.rotation wheel.rz;"
-                    "setAttr wheel.tx 1.5707963267948966; setAttr wheel.sx 1.25;"
-                    "createNode transform -n holder; parent wheel holder; setAttr holder.ry 30;"
-                    "polyCube -n hidden; setAttr hidden.v 0; setAttr hidden.rx 45;"))
+    ASSERT_TRUE(
+        run("polyCube -w 2 -h 2 -d .5 -n wheel; move -a 0 1 0;"
+            "connectAttr wheel.tx roller.distance; connectAttr wheel.ty roller.radius;"
+            "connectAttr roller.rotation wheel.rz;"
+            "setAttr wheel.tx 1.5707963267948966; setAttr wheel.sx 1.25;"
+            "createNode transform -n holder; parent wheel holder; setAttr holder.ry 30;"
+            "polyCube -n hidden; setAttr hidden.v 0; setAttr hidden.rx 45;"))
         << takeOutput();
   }
 
@@ -89,23 +93,25 @@ TEST_F(SceneFile, SavedSceneOpensAsTheSameSceneAndStillEvaluates) {
 
 TEST_F(SceneFile, FileIsMayaAsciiWithRequiresUnitsAndValuesInDegrees) {
   buildRig();
-  ASSERT_TRUE(run("fileInfo \"comment\" \"say \\\"hi\\\"\"; file -rename \"" + path("rig.ma") + "\"; file -save;"));
+  ASSERT_TRUE(run("fileInfo \"comment\" \"say \\\"hi\\\"\"; file -rename \"" + path("rig.ma") +
+                  "\"; file -save;"));
   const std::string ma = text("rig.ma");
   EXPECT_EQ(ma.rfind("//Maya ASCII", 0), 0u) << ma;
-  for (const char* line : {"requires maya \"", "requires \"zubNodes\" \"1.0\";\n",
-                           "currentUnit -l centimeter -a degree -t film;\n",
-                           "fileInfo \"comment\" \"say \\\"hi\\\"\";\n",
-                           "createNode transform -n \"holder\";\n\tsetAttr \".r\" -type \"double3\" 0 30 0 ;\n",
-                           "createNode transform -n \"wheel\" -p \"holder\";\n",
-                           "createNode mesh -n \"wheelShape\" -p \"wheel\";\n",
-                           "\tsetAttr \".v\" no;\n",
-                           "connectAttr \"roller.rotation\" \"wheel.rotateZ\";\n", "// End of rig.ma\n"}) {
+  for (const char* line :
+       {"requires maya \"", "requires \"zubNodes\" \"1.0\";\n",
+        "currentUnit -l centimeter -a degree -t film;\n",
+        "fileInfo \"comment\" \"say \\\"hi\\\"\";\n",
+        "createNode transform -n \"holder\";\n\tsetAttr \".r\" -type \"double3\" 0 30 0 ;\n",
+        "createNode transform -n \"wheel\" -p \"holder\";\n",
+        "createNode mesh -n \"wheelShape\" -p \"wheel\";\n", "\tsetAttr \".v\" no;\n",
+        "connectAttr \"roller.rotation\" \"wheel.rotateZ\";\n", "// End of rig.ma\n"}) {
     EXPECT_NE(ma.find(line), std::string::npos) << line << "\n" << ma;
   }
   // Connected values come from their connection, not from a setAttr.
   EXPECT_EQ(ma.find("\".rz\""), std::string::npos) << ma;
   // No plug-in nodes, no requires for the plug-in.
-  ASSERT_TRUE(run("file -f -new; polyCube; file -rename \"" + path("plain.ma") + "\"; file -save;"));
+  ASSERT_TRUE(
+      run("file -f -new; polyCube; file -rename \"" + path("plain.ma") + "\"; file -save;"));
   EXPECT_EQ(text("plain.ma").find("zubNodes"), std::string::npos);
 }
 
@@ -113,8 +119,10 @@ TEST_F(SceneFile, FilesThatCannotBeOpenedLeaveTheSceneAsItWas) {
   buildRig();
   const std::set<std::string> before = describe();
   std::ofstream(path("notes.ma")) << "just some text\n";
-  std::ofstream(path("needs.ma")) << "//Maya ASCII 2022 scene\nrequires \"noSuchPlugin\" \"1.0\";\ncreateNode transform -n \"x\";\n";
-  std::ofstream(path("broken.ma")) << "//Maya ASCII 2022 scene\ncreateNode transform -n \"x\";\n\tsetAttr \".noSuchAttr\" 1;\n";
+  std::ofstream(path("needs.ma")) << "//Maya ASCII 2022 scene\nrequires \"noSuchPlugin\" "
+                                     "\"1.0\";\ncreateNode transform -n \"x\";\n";
+  std::ofstream(path("broken.ma"))
+      << "//Maya ASCII 2022 scene\ncreateNode transform -n \"x\";\n\tsetAttr \".noSuchAttr\" 1;\n";
   const std::pair<const char*, const char*> cases[] = {
       {"missing.ma", "cannot read"},
       {"notes.ma", "is not a Maya ASCII file"},

@@ -24,8 +24,8 @@ int gComputeCalls = 0;
 class zubProbe : public MPxNode {
  public:
   static const MTypeId id;
-  static MObject aFlag, aCount, aGain, aAmount, aLabel;            // inputs
-  static MObject aTotal, aLabelOut, aTriple, aWhole, aUnowned;      // outputs
+  static MObject aFlag, aCount, aGain, aAmount, aLabel;         // inputs
+  static MObject aTotal, aLabelOut, aTriple, aWhole, aUnowned;  // outputs
   static MObject aTripleX, aTripleY, aTripleZ;
 
   static void* creator() { return new zubProbe; }
@@ -75,10 +75,10 @@ class zubProbe : public MPxNode {
     ++gComputeCalls;
     if (plug == aTotal) {
       const bool flag = data.inputValue(aFlag).asBool();
-      const double total = flag ? data.inputValue(aAmount).asDouble() *
-                                          data.inputValue(aGain).asFloat() +
-                                      data.inputValue(aCount).asInt()
-                                : -1.0;
+      const double total =
+          flag ? data.inputValue(aAmount).asDouble() * data.inputValue(aGain).asFloat() +
+                     data.inputValue(aCount).asInt()
+               : -1.0;
       MDataHandle out = data.outputValue(aTotal);
       out.set(total);
       out.setClean();
@@ -126,8 +126,8 @@ class zubProbeComputes : public MPxCommand {
 
 PLUGIN_EXPORT MStatus initializePlugin(MObject obj) {
   MFnPlugin plugin(obj, "zub tests", "1.0");
-  MStatus status = plugin.registerNode("zubProbe", zubProbe::id, zubProbe::creator,
-                                       zubProbe::initialize);
+  MStatus status =
+      plugin.registerNode("zubProbe", zubProbe::id, zubProbe::creator, zubProbe::initialize);
   if (!status) return status;
   // A second type may take neither the name nor the id: both must be refused.
   if (plugin.registerNode("zubProbe", MTypeId(0x7A0F1), zubProbe::creator, zubProbe::initialize) ||

@@ -118,11 +118,13 @@ TEST(OscExecutable, IdleDrivenHostHandlesOscsendAndSurvivesUnloadWhileOn) {
   ASSERT_TRUE(host.started());
 
   host.write("loadPlugin zubNodes; loadPlugin zubBase; zubOscPanel; polyCube;");
-  host.write("zubCmd_changeOSCValues -separator \" \" -index 1 -name pCube1.translateY -factor 0.5;");
+  host.write(
+      "zubCmd_changeOSCValues -separator \" \" -index 1 -name pCube1.translateY -factor 0.5;");
   host.write("zubCmd_toggleOSC;");
   ASSERT_TRUE(host.waitFor("\"ready\"", "ready"));
 
-  const std::string command = "oscsend 127.0.0.1 " + std::to_string(kPort) + " /zubbase s '10 20 30'";
+  const std::string command =
+      "oscsend 127.0.0.1 " + std::to_string(kPort) + " /zubbase s '10 20 30'";
   ASSERT_EQ(std::system(command.c_str()), 0);
   ASSERT_TRUE(host.waitFor("`getAttr pCube1.translateY`", "10"));
   EXPECT_TRUE(host.waitFor("`textField -query -text tfOscTokensNumber`", "3"));

@@ -32,10 +32,13 @@ constexpr int kRate = 50000;
 constexpr double kSeconds = 5.0;
 #endif
 
-double msSince(Clock::time_point t) { return std::chrono::duration<double, std::milli>(Clock::now() - t).count(); }
+double msSince(Clock::time_point t) {
+  return std::chrono::duration<double, std::milli>(Clock::now() - t).count();
+}
 
 // Sends `rate` datagrams a second for `seconds`, cycling through `mix`.
-void flood(int port, const std::vector<std::string>& mix, std::atomic<long>& sent, std::atomic<bool>& done) {
+void flood(int port, const std::vector<std::string>& mix, std::atomic<long>& sent,
+           std::atomic<bool>& done) {
   zubosc::Sender udp("127.0.0.1", port);
   const Clock::time_point start = Clock::now();
   const long total = static_cast<long>(kRate * kSeconds);
@@ -58,12 +61,17 @@ void flood(int port, const std::vector<std::string>& mix, std::atomic<long>& sen
 class Flood : public OscFixture {};
 
 TEST_F(Flood, TheHostStaysUsableAndHandlesAValidMessageAfterwards) {
-  ASSERT_TRUE(mel("zubCmd_changeOSCValues -separator \" \";"
-                  "zubCmd_changeOSCValues -index 1 -name pCube1.translateY -factor 1;"
-                  "zubCmd_toggleOSC;"));
+  ASSERT_TRUE(
+      mel("zubCmd_changeOSCValues -separator \" \";"
+          "zubCmd_changeOSCValues -index 1 -name pCube1.translateY -factor 1;"
+          "zubCmd_toggleOSC;"));
   const std::vector<std::string> mix = {
-      zubosc::textMessage("/zubbase", "1 2 3"), blobKiller(), zubosc::textMessage("/other", "x"),
-      bundleKiller(), bundleOf({zubosc::textMessage("/zubbase", "4 5 6")}), blobAfterString(),
+      zubosc::textMessage("/zubbase", "1 2 3"),
+      blobKiller(),
+      zubosc::textMessage("/other", "x"),
+      bundleKiller(),
+      bundleOf({zubosc::textMessage("/zubbase", "4 5 6")}),
+      blobAfterString(),
   };
   std::atomic<long> sent{0};
   std::atomic<bool> done{false};
@@ -102,8 +110,10 @@ TEST_F(Flood, TheHostStaysUsableAndHandlesAValidMessageAfterwards) {
   }
   EXPECT_TRUE(handled);
   EXPECT_DOUBLE_EQ(melNumber("getAttr pCube1.translateY;"), 8.0);
-  std::printf("flood: %ld datagrams sent in %.1f s, %ld idle events, %ld MEL lines, worst line wait %.1f ms\n",
-              sent.load(), kSeconds, idles, lines, worstMs);
+  std::printf(
+      "flood: %ld datagrams sent in %.1f s, %ld idle events, %ld MEL lines, worst line wait %.1f "
+      "ms\n",
+      sent.load(), kSeconds, idles, lines, worstMs);
   takeOutput();
 }
 

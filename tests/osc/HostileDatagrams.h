@@ -32,7 +32,9 @@ inline std::string bundleOf(const std::vector<std::string>& elements) {
 }
 
 // "/x" ",bb" with a blob size of 0x7FFFFFFC: oscpack read past its buffer.
-inline std::string blobKiller() { return zubosc::bytesFromHex("2f 78 00 00 2c 62 62 00 7f ff ff fc"); }
+inline std::string blobKiller() {
+  return zubosc::bytesFromHex("2f 78 00 00 2c 62 62 00 7f ff ff fc");
+}
 
 // "/zubbase" ",sb", the string "hi", then the same blob size.
 inline std::string blobAfterString() {

@@ -24,9 +24,13 @@ class MessageHandling : public OscFixture {
 
 TEST_F(MessageHandling, WorkedExampleFromBothSenders) {
   mapWorkedExample();
-  const std::vector<std::string> expected = {
-      channelCmd("/zubbase"), messageCmd("10 20 30"), tokenCmd(0, "10"), tokenCmd(1, "20"),
-      mappingCmd("pCube1.translateY", "10"), tokenCmd(2, "30"), countCmd(3)};
+  const std::vector<std::string> expected = {channelCmd("/zubbase"),
+                                             messageCmd("10 20 30"),
+                                             tokenCmd(0, "10"),
+                                             tokenCmd(1, "20"),
+                                             mappingCmd("pCube1.translateY", "10"),
+                                             tokenCmd(2, "30"),
+                                             countCmd(3)};
 
   sendText("/zubbase", "10 20 30");
   EXPECT_EQ(turn(), expected);
@@ -102,8 +106,9 @@ TEST_F(MessageHandling, SeparatorEdgeCases) {
   mel("zubCmd_changeOSCValues -index 1 -name pCube1.translateX;");
   mel("setAttr pCube1.translateX 5;");
   sendText("/zubbase", "7,8");
-  EXPECT_THAT(turn(), ElementsAre(channelCmd("/zubbase"), messageCmd("7,8"), tokenCmd(0, "7"),
-                                  tokenCmd(1, "8"), mappingCmd("pCube1.translateX", "0"), countCmd(2)));
+  EXPECT_THAT(turn(),
+              ElementsAre(channelCmd("/zubbase"), messageCmd("7,8"), tokenCmd(0, "7"),
+                          tokenCmd(1, "8"), mappingCmd("pCube1.translateX", "0"), countCmd(2)));
   EXPECT_DOUBLE_EQ(melNumber("getAttr pCube1.translateX;"), 0.0);
 
   // An empty separator switches token handling off again.

@@ -38,7 +38,8 @@ void OscFixture::SetUpTestSuite() {
   nodesLoaded = true;
   takePortLock();
   mayasim::host().setOutputSink(nullptr);
-  ASSERT_TRUE(mayasim::host().execute("loadPlugin " + quoted(ZUB_NODES_PLUGIN) + ";", false, false));
+  ASSERT_TRUE(
+      mayasim::host().execute("loadPlugin " + quoted(ZUB_NODES_PLUGIN) + ";", false, false));
 }
 
 void OscFixture::SetUp() {
@@ -46,7 +47,8 @@ void OscFixture::SetUp() {
   host.reset();
   host.setOutputSink(&output_);
   ASSERT_TRUE(mel("loadPlugin " + quoted(ZUB_BASE_PLUGIN) + ";")) << takeOutput();
-  ASSERT_TRUE(mel("source " + quoted(ZUB_SCRIPTS_DIR "/zubOscPanel.mel") + "; zubOscPanel;")) << takeOutput();
+  ASSERT_TRUE(mel("source " + quoted(ZUB_SCRIPTS_DIR "/zubOscPanel.mel") + "; zubOscPanel;"))
+      << takeOutput();
   ASSERT_TRUE(mel("polyCube;")) << takeOutput();
   takeOutput();
 }

@@ -19,7 +19,9 @@ namespace {
 using ::testing::HasSubstr;
 using zubosc::bytesFromHex;
 
-std::string check(const std::string& datagram) { return zub::checkOscPacket(datagram.data(), datagram.size()); }
+std::string check(const std::string& datagram) {
+  return zub::checkOscPacket(datagram.data(), datagram.size());
+}
 
 // Walks every argument the way a listener may (oscpack's own checks included).
 void walkWithOscpack(const char* data, int size) {
@@ -43,16 +45,20 @@ void walkWithOscpack(const char* data, int size) {
 }
 
 TEST(OscPacketCheck, SoundPacketsPass) {
-  const std::string blob = raw("/b\0\0,bTi\0\0\0\0") + bytesFromHex("00 00 00 03 01 02 03 00 00 00 00 07");
+  const std::string blob =
+      raw("/b\0\0,bTi\0\0\0\0") + bytesFromHex("00 00 00 03 01 02 03 00 00 00 00 07");
   const std::string arrays = raw("/a\0\0,[i[]]\0\0") + bytesFromHex("00 00 00 01");
   const std::string fixedSizes = raw("/f\0\0,icrmhtd\0\0\0\0") + std::string(4 * 4 + 3 * 8, '\x01');
   const std::string good[] = {
       zubosc::textMessage("/zubbase", "10 20 30"),
       zubosc::textMessage("/zubbase", ""),
-      zubosc::message("/a/b", "sSihfdcTFNI", {"text", "sym", "-7", "9000000000", "1.5", "2.25", "x"}),
+      zubosc::message("/a/b", "sSihfdcTFNI",
+                      {"text", "sym", "-7", "9000000000", "1.5", "2.25", "x"}),
       raw("/only\0\0\0"),  // no type tags: a message without arguments
       raw("/none\0\0\0,\0\0\0"),
-      blob, arrays, fixedSizes,
+      blob,
+      arrays,
+      fixedSizes,
       zubosc::textBundle({}),
       zubosc::textBundle({{"/zubbase", "one"}, {"/other", "two"}}),
       bundleOf({bundleOf({zubosc::textMessage("/x", "deep")}), blob}),
@@ -65,13 +71,16 @@ TEST(OscPacketCheck, SoundPacketsPass) {
 
 TEST(OscPacketCheck, OversizedBlobsAndBundleElementsFailWhereverTheyAre) {
   for (const std::string& datagram : hostileDatagrams()) {
-    EXPECT_THAT(check(datagram), ::testing::AnyOf(HasSubstr("blob size"), HasSubstr("bundle element size")))
+    EXPECT_THAT(check(datagram),
+                ::testing::AnyOf(HasSubstr("blob size"), HasSubstr("bundle element size")))
         << datagram.size();
   }
   EXPECT_EQ(check(blobKiller()), "blob size 2147483644 exceeds the 0 bytes left in the message");
-  EXPECT_EQ(check(bundleKiller()), "bundle element size 4294967292 exceeds the 0 bytes left in the bundle");
+  EXPECT_EQ(check(bundleKiller()),
+            "bundle element size 4294967292 exceeds the 0 bytes left in the bundle");
   // Padding the size in 32 bits would wrap it to 0.
-  EXPECT_THAT(check(bytesFromHex("2f 78 00 00 2c 62 00 00 ff ff ff ff")), HasSubstr("blob size 4294967295"));
+  EXPECT_THAT(check(bytesFromHex("2f 78 00 00 2c 62 00 00 ff ff ff ff")),
+              HasSubstr("blob size 4294967295"));
 }
 
 TEST(OscPacketCheck, BundleElementSizesMustFitAndBeWhole) {
@@ -81,7 +90,8 @@ TEST(OscPacketCheck, BundleElementSizesMustFitAndBeWhole) {
   EXPECT_THAT(check(bundleOf({}) + bytesFromHex("00 00 00 06 2f 78 00 00 00 00")),
               HasSubstr("not a multiple of four"));
   EXPECT_EQ(check(bundleOf({}) + bytesFromHex("00 00 00 00")), "bundle element is empty");
-  EXPECT_EQ(check(bundleOf({}) + bytesFromHex("00 00")), "packet size 18 is not a multiple of four");
+  EXPECT_EQ(check(bundleOf({}) + bytesFromHex("00 00")),
+            "packet size 18 is not a multiple of four");
 }
 
 TEST(OscPacketCheck, TheRegressionCorpusIsRefusedOrWalksCleanly) {
@@ -114,14 +124,16 @@ TEST(OscPacketCheck, StringsAndTagsMustBeTerminatedAndPadded) {
   EXPECT_EQ(check(raw("/a\0\0,[\0\0")), "type tag '[' opens an array that is not closed");
   EXPECT_EQ(check(raw("/a\0\0,\0\0\0\0\0\0\0")), "4 bytes follow the last argument");
   EXPECT_EQ(check(raw("#bun\0\0\0\0")), "bundle is shorter than its header and time tag");
-  EXPECT_EQ(check(raw("#bundlx\0\0\0\0\0\0\0\0\0")), "packet starts with '#' but not with \"#bundle\"");
+  EXPECT_EQ(check(raw("#bundlx\0\0\0\0\0\0\0\0\0")),
+            "packet starts with '#' but not with \"#bundle\"");
 }
 
 // Every single-byte change and every cut of a rich datagram: what passes the
 // check never makes oscpack throw, so the check is at least as strict.
 TEST(OscPacketCheck, WhatPassesOscpackCanWalk) {
-  const std::string blob = raw("/b\0\0,bs[h]\0\0") +
-                           bytesFromHex("00 00 00 05 01 02 03 04 05 00 00 00 61 62 00 00 00 00 00 00 00 00 00 09");
+  const std::string blob =
+      raw("/b\0\0,bs[h]\0\0") +
+      bytesFromHex("00 00 00 05 01 02 03 04 05 00 00 00 61 62 00 00 00 00 00 00 00 00 00 09");
   const std::string seed = bundleOf({zubosc::textMessage("/zubbase", "1 2"), bundleOf({blob})});
   ASSERT_EQ(check(seed), "");
   const char values[] = {'\0', '\x01', '\x04', '\x7f', '\xff', '#', '/', ',', 'b', 's', '[', ']'};
@@ -132,7 +144,8 @@ TEST(OscPacketCheck, WhatPassesOscpackCanWalk) {
       mutated[i] = v;
       if (check(mutated).empty()) {
         ++passed;
-        EXPECT_NO_THROW(walkWithOscpack(mutated.data(), static_cast<int>(mutated.size()))) << i << " " << int(v);
+        EXPECT_NO_THROW(walkWithOscpack(mutated.data(), static_cast<int>(mutated.size())))
+            << i << " " << int(v);
       }
     }
     const std::string cut = seed.substr(0, i);

@@ -11,11 +11,13 @@
 namespace {
 
 osc::ReceivedMessage parsed(const std::string& datagram) {
-  return osc::ReceivedMessage(osc::ReceivedPacket(datagram.data(), static_cast<osc::osc_bundle_element_size_t>(datagram.size())));
+  return osc::ReceivedMessage(osc::ReceivedPacket(
+      datagram.data(), static_cast<osc::osc_bundle_element_size_t>(datagram.size())));
 }
 
 TEST(OscPackets, MessageCarriesTypedArgumentsInOrder) {
-  const std::string datagram = zubosc::message("/a/b", "sSihfdTN", {"text", "sym", "-7", "9000000000", "1.5", "2.25"});
+  const std::string datagram =
+      zubosc::message("/a/b", "sSihfdTN", {"text", "sym", "-7", "9000000000", "1.5", "2.25"});
   const osc::ReceivedMessage m = parsed(datagram);
   EXPECT_STREQ(m.AddressPattern(), "/a/b");
   EXPECT_STREQ(m.TypeTags(), "sSihfdTN");
@@ -39,7 +41,8 @@ TEST(OscPackets, BadArgumentsAreRefused) {
 
 TEST(OscPackets, BundlesKeepTheirOrderAndMayBeEmpty) {
   const std::string datagram = zubosc::textBundle({{"/one", "1"}, {"/two", "2"}});
-  const osc::ReceivedPacket packet(datagram.data(), static_cast<osc::osc_bundle_element_size_t>(datagram.size()));
+  const osc::ReceivedPacket packet(datagram.data(),
+                                   static_cast<osc::osc_bundle_element_size_t>(datagram.size()));
   ASSERT_TRUE(packet.IsBundle());
   const osc::ReceivedBundle bundle(packet);
   ASSERT_EQ(bundle.ElementCount(), 2u);

@@ -39,10 +39,10 @@ TEST_F(Reception, MalformedDatagramsAreReportedAndTheNextOneWorks) {
   const std::string good = zubosc::textMessage("/zubbase", "ok");
   const std::string bundle = zubosc::textBundle({{"/zubbase", "in bundle"}});
   const std::string malformed[] = {
-      good.substr(0, good.size() - 1),                 // size not a multiple of four
-      good.substr(0, 8),                               // address only, type tags cut off
-      zubosc::bytesFromHex("2f 7a 75 62"),              // address without its terminator
-      bundle.substr(0, bundle.size() - 4),              // element longer than the bundle
+      good.substr(0, good.size() - 1),      // size not a multiple of four
+      good.substr(0, 8),                    // address only, type tags cut off
+      zubosc::bytesFromHex("2f 7a 75 62"),  // address without its terminator
+      bundle.substr(0, bundle.size() - 4),  // element longer than the bundle
       bundle.substr(0, 16) + zubosc::bytesFromHex("00 00 00 05"),
       zubosc::textMessage("/zubbase", std::string(5000, 'x')),  // over-long, arrives cut
   };
@@ -73,7 +73,8 @@ TEST_F(Reception, DatagramsWithSizesPastTheirEndAreRefusedOnce) {
   }
   sendRaw(blobKiller());
   turn();
-  EXPECT_EQ(takeOutput(), "// Error: ERRORE: blob size 2147483644 exceeds the 0 bytes left in the message //\n");
+  EXPECT_EQ(takeOutput(),
+            "// Error: ERRORE: blob size 2147483644 exceeds the 0 bytes left in the message //\n");
 }
 
 // Every datagram kept in the regression corpus (crashes and freezes found so
@@ -86,8 +87,10 @@ TEST_F(Reception, TheRegressionCorpusLeavesReceptionWorking) {
     sendRaw(datagram);
     sendRaw(good);
     std::vector<std::string> ran;
-    for (int i = 0; i < 3 && (ran.empty() || ran.back() != messageCmd("after corpus")); ++i) ran = turn();
-    EXPECT_THAT(ran, ElementsAre(channelCmd("/zubbase"), messageCmd("after corpus"))) << takeOutput();
+    for (int i = 0; i < 3 && (ran.empty() || ran.back() != messageCmd("after corpus")); ++i)
+      ran = turn();
+    EXPECT_THAT(ran, ElementsAre(channelCmd("/zubbase"), messageCmd("after corpus")))
+        << takeOutput();
     takeOutput();
   }
 }

@@ -60,9 +60,9 @@ TEST_F(ZubBaseSocket, SecondHostOnTheSamePortFailsToLoadWhileTheFirstKeepsWorkin
   ASSERT_TRUE(loadZubBase()) << takeOutput();
 
   const std::string out = secondHost(port());
-  EXPECT_NE(out.find("// Error: zubBase: unable to bind udp socket on port " +
-                     std::to_string(port())),
-            std::string::npos)
+  EXPECT_NE(
+      out.find("// Error: zubBase: unable to bind udp socket on port " + std::to_string(port())),
+      std::string::npos)
       << out;
   EXPECT_NE(out.find("failed=1 registered=0 alive\n"), std::string::npos) << out;
   EXPECT_EQ(out.find("[exit status"), std::string::npos) << out;

@@ -10,7 +10,9 @@ namespace {
 
 using zubrelay::AddressPattern;
 
-bool match(const std::string& pattern, const std::string& address) { return AddressPattern(pattern).matches(address); }
+bool match(const std::string& pattern, const std::string& address) {
+  return AddressPattern(pattern).matches(address);
+}
 
 TEST(AddressPattern, ExactAddressesMatchOnlyThemselves) {
   EXPECT_TRUE(match("/1/fader1", "/1/fader1"));
@@ -61,8 +63,8 @@ TEST(AddressPattern, ChoicesMatchOneOfTheirTexts) {
 }
 
 TEST(AddressPattern, MalformedPatternsAreRefused) {
-  for (const char* bad : {"", "fader", "/a[12", "/a[]", "/a[!]", "/a{b,c", "/a]", "/a}", "/a{b*}", "/a[3-1]",
-                          "/a b", "/#a"}) {
+  for (const char* bad : {"", "fader", "/a[12", "/a[]", "/a[!]", "/a{b,c", "/a]", "/a}", "/a{b*}",
+                          "/a[3-1]", "/a b", "/#a"}) {
     EXPECT_THROW(AddressPattern{bad}, std::invalid_argument) << bad;
   }
 }

@@ -58,16 +58,19 @@ Child::Child(const std::vector<std::string>& argv, const Options& options) {
   if (options.pipeOutput) {
     posix_spawn_file_actions_adddup2(&actions, out[1], 1);
   } else if (!options.logFile.empty()) {
-    posix_spawn_file_actions_addopen(&actions, 1, options.logFile.c_str(), O_WRONLY | O_CREAT | O_APPEND, 0644);
+    posix_spawn_file_actions_addopen(&actions, 1, options.logFile.c_str(),
+                                     O_WRONLY | O_CREAT | O_APPEND, 0644);
   }
   if (!options.logFile.empty()) {
-    posix_spawn_file_actions_addopen(&actions, 2, options.logFile.c_str(), O_WRONLY | O_CREAT | O_APPEND, 0644);
+    posix_spawn_file_actions_addopen(&actions, 2, options.logFile.c_str(),
+                                     O_WRONLY | O_CREAT | O_APPEND, 0644);
   }
   std::vector<std::string> words = argv;
   std::vector<std::string> env = environmentWith(options.env);
   std::vector<char*> argp = pointersTo(words);
   std::vector<char*> envp = pointersTo(env);
-  if (posix_spawn(&pid_, words[0].c_str(), &actions, nullptr, argp.data(), envp.data()) != 0) pid_ = -1;
+  if (posix_spawn(&pid_, words[0].c_str(), &actions, nullptr, argp.data(), envp.data()) != 0)
+    pid_ = -1;
   posix_spawn_file_actions_destroy(&actions);
   if (options.pipeInput) {
     close(in[0]);
@@ -89,7 +92,8 @@ Child::~Child() {
 }
 
 bool Child::write(const std::string& text) {
-  return input_ >= 0 && ::write(input_, text.data(), text.size()) == static_cast<ssize_t>(text.size());
+  return input_ >= 0 &&
+         ::write(input_, text.data(), text.size()) == static_cast<ssize_t>(text.size());
 }
 
 void Child::closeInput() {
@@ -106,7 +110,8 @@ std::optional<std::string> Child::readLine(int timeoutMs) {
       buffered_.erase(0, end + 1);
       return line;
     }
-    const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(deadline - std::chrono::steady_clock::now());
+    const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(
+        deadline - std::chrono::steady_clock::now());
     if (output_ < 0 || left.count() <= 0) return std::nullopt;
     pollfd ready{output_, POLLIN, 0};
     if (poll(&ready, 1, static_cast<int>(left.count())) <= 0) continue;

@@ -15,8 +15,8 @@ class Child {
  public:
   struct Options {
     bool pipeInput = false;
-    bool pipeOutput = false;      // standard output to a pipe, read with readLine
-    std::string logFile;          // otherwise standard output and error go here
+    bool pipeOutput = false;       // standard output to a pipe, read with readLine
+    std::string logFile;           // otherwise standard output and error go here
     std::vector<std::string> env;  // NAME=value entries added to the environment
   };
 

@@ -25,7 +25,8 @@ constexpr int kSenderTimeoutMs = 60000;
 constexpr int kPollTimeoutMs = 30000;
 
 std::string replaced(std::string text, const std::string& from, const std::string& to) {
-  for (std::size_t at = text.find(from); at != std::string::npos; at = text.find(from, at + to.size())) {
+  for (std::size_t at = text.find(from); at != std::string::npos;
+       at = text.find(from, at + to.size())) {
     text.replace(at, from.size(), to);
   }
   return text;
@@ -47,7 +48,8 @@ class RealSenders : public ::testing::Test {
   void TearDown() override {
     if (relay_) {
       relay_->signal(SIGINT);
-      EXPECT_EQ(relay_->wait(10000), 0) << "the relay did not stop cleanly on SIGINT\n" << relayLog();
+      EXPECT_EQ(relay_->wait(10000), 0) << "the relay did not stop cleanly on SIGINT\n"
+                                        << relayLog();
     }
     if (host_) {
       host_->closeInput();
@@ -62,9 +64,11 @@ class RealSenders : public ::testing::Test {
     options.pipeInput = true;
     options.pipeOutput = true;
     options.logFile = dir_ + "host.log";
-    options.env = {"ZUBBASE_OSC_PORT=" + std::to_string(hostPort_), "MAYA_PLUG_IN_PATH=" ZUB_PLUGIN_DIR};
-    host_ = std::make_unique<Child>(std::vector<std::string>{MAYASIM_EXE, "--interactive", ZUB_SCRIPTS_DIR "/zubOscPanel.mel"},
-                                    options);
+    options.env = {"ZUBBASE_OSC_PORT=" + std::to_string(hostPort_),
+                   "MAYA_PLUG_IN_PATH=" ZUB_PLUGIN_DIR};
+    host_ = std::make_unique<Child>(
+        std::vector<std::string>{MAYASIM_EXE, "--interactive", ZUB_SCRIPTS_DIR "/zubOscPanel.mel"},
+        options);
     ASSERT_TRUE(host_->started());
     mel("loadPlugin zubNodes; loadPlugin zubBase; zubOscPanel; polyCube;");
     mel("zubCmd_changeOSCValues -separator \" \";");
@@ -78,7 +82,8 @@ class RealSenders : public ::testing::Test {
   // Asks the host for `query` (a MEL string expression) until it gives
   // `expected` or time runs out; returns the last answer.
   std::string awaited(const std::string& query, const std::string& expected) {
-    const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(kPollTimeoutMs);
+    const auto deadline =
+        std::chrono::steady_clock::now() + std::chrono::milliseconds(kPollTimeoutMs);
     std::string answer = "(no answer)";
     while (std::chrono::steady_clock::now() < deadline) {
       if (!host_->write("print (\"poll \" + " + query + " + \"\\n\");\n")) return "(host gone)";
@@ -106,8 +111,12 @@ class RealSenders : public ::testing::Test {
   // zubOscRelay --listen relayPort --to the host, with `arguments` added;
   // returns once it listens.
   void startRelay(const std::vector<std::string>& arguments) {
-    std::vector<std::string> argv = {ZUB_RELAY_EXE, "--listen", std::to_string(relayPort_), "--to",
-                                     "127.0.0.1:" + std::to_string(hostPort_), "--verbose"};
+    std::vector<std::string> argv = {ZUB_RELAY_EXE,
+                                     "--listen",
+                                     std::to_string(relayPort_),
+                                     "--to",
+                                     "127.0.0.1:" + std::to_string(hostPort_),
+                                     "--verbose"};
     argv.insert(argv.end(), arguments.begin(), arguments.end());
     Child::Options options;
     options.pipeOutput = true;
@@ -146,7 +155,8 @@ class RealSenders : public ::testing::Test {
     options.env = env;
     Child sender(argv, options);
     ASSERT_TRUE(sender.started()) << argv[0];
-    EXPECT_EQ(sender.wait(kSenderTimeoutMs), 0) << argv[0] << ":\n" << relaytest::fileText(options.logFile);
+    EXPECT_EQ(sender.wait(kSenderTimeoutMs), 0) << argv[0] << ":\n"
+                                                << relaytest::fileText(options.logFile);
   }
 
   // A sender script from senders/, its PORT set to `port`, written to the test's folder.
@@ -162,7 +172,8 @@ class RealSenders : public ::testing::Test {
               {"QT_QPA_PLATFORM=offscreen", "QTWEBENGINE_DISABLE_SANDBOX=1"});
   }
   void runPd(const std::string& patchName, int port) {
-    runSender({pd_, "-nogui", "-nosound", "-nomidi", "-noprefs", "-stderr", script(patchName, port)});
+    runSender(
+        {pd_, "-nogui", "-nosound", "-nomidi", "-noprefs", "-stderr", script(patchName, port)});
   }
 
   std::string need(const std::string& program, const std::string& package) {
@@ -182,10 +193,11 @@ class RealSenders : public ::testing::Test {
   std::string relayOutput_;
 };
 
-#define SKIP_WITHOUT(path)                    \
+#define SKIP_WITHOUT(path) \
   if ((path).empty()) GTEST_SKIP() << missing_
 
-const std::vector<std::string> kTextMapping = {"zubCmd_changeOSCValues -index 1 -name pCube1.translateY -factor 0.5;"};
+const std::vector<std::string> kTextMapping = {
+    "zubCmd_changeOSCValues -index 1 -name pCube1.translateY -factor 0.5;"};
 
 TEST_F(RealSenders, SuperColliderTextDrivesThePlugin) {
   SKIP_WITHOUT(sclang_);
@@ -232,12 +244,14 @@ TEST_F(RealSenders, OscsendDrivesThePluginDirectlyAndThroughTheRelayPastABadData
   EXPECT_EQ(attribute("pCube1.translateZ", "3"), "3");
 
   const std::string routes = dir_ + "phone.routes";
-  std::ofstream(routes) << "# a phone layout\n/1/fader1 0 -> 0\n/accxyz 1 -> 1   # tilt\n/accxyz 2 -> 2\n";
+  std::ofstream(routes)
+      << "# a phone layout\n/1/fader1 0 -> 0\n/accxyz 1 -> 1   # tilt\n/accxyz 2 -> 2\n";
   startRelay({"--routes", routes});
   const std::string port = std::to_string(relayPort_);
   runSender({oscsend, "127.0.0.1", port, "/1/fader1", "f", "0.42"});
   EXPECT_EQ(attribute("pCube1.translateX", "4.2"), "4.2");
-  runSender({ZUB_SEND_EXE, "--port", port, "raw", "2f 31 2f 66 61 64 65 72"});  // no end to the address
+  runSender(
+      {ZUB_SEND_EXE, "--port", port, "raw", "2f 31 2f 66 61 64 65 72"});  // no end to the address
   runSender({oscsend, "127.0.0.1", port, "/accxyz", "fff", "0.1", "0.9", "-0.2"});
   EXPECT_EQ(field("tfOscMessage", "0.42 0.9 -0.2"), "0.42 0.9 -0.2");
   EXPECT_EQ(attribute("pCube1.translateZ", "-0.2"), "-0.2");
@@ -246,7 +260,9 @@ TEST_F(RealSenders, OscsendDrivesThePluginDirectlyAndThroughTheRelayPastABadData
   EXPECT_EQ(attribute("pCube1.translateX", "10"), "10");
   const std::string log = relayLog();
   EXPECT_NE(log.find("malformed datagram ignored: "), std::string::npos) << log;
-  EXPECT_NE(log.find("/1/fader1 argument 0 ignored: not a number but a string (s)"), std::string::npos) << log;
+  EXPECT_NE(log.find("/1/fader1 argument 0 ignored: not a number but a string (s)"),
+            std::string::npos)
+      << log;
 }
 
 TEST(RelayCommandLine, BadRouteLineIsAnErrorNamingFileAndLine) {
@@ -256,9 +272,12 @@ TEST(RelayCommandLine, BadRouteLineIsAnErrorNamingFileAndLine) {
   std::remove(log.c_str());
   Child::Options options;
   options.logFile = log;
-  Child relay({ZUB_RELAY_EXE, "--listen", std::to_string(relaytest::freeUdpPort()), "--routes", routes}, options);
+  Child relay(
+      {ZUB_RELAY_EXE, "--listen", std::to_string(relaytest::freeUdpPort()), "--routes", routes},
+      options);
   EXPECT_EQ(relay.wait(10000), 1);
-  EXPECT_NE(relaytest::fileText(log).find(routes + ":2: "), std::string::npos) << relaytest::fileText(log);
+  EXPECT_NE(relaytest::fileText(log).find(routes + ":2: "), std::string::npos)
+      << relaytest::fileText(log);
 }
 
 }  // namespace

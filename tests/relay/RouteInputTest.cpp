@@ -19,12 +19,14 @@ class RouteInputTest : public ::testing::Test {
  protected:
   RouteInputTest()
       : routes_{zubrelay::parseRoute("/1/fader1 0 -> 2"), zubrelay::parseRoute("/accxyz 1 -> 0"),
-                zubrelay::parseRoute("/accxyz 2 -> 1"), zubrelay::parseRoute("/*/toggle[1-4] 0 -> 3")},
+                zubrelay::parseRoute("/accxyz 2 -> 1"),
+                zubrelay::parseRoute("/*/toggle[1-4] 0 -> 3")},
         values_(zubrelay::positionsFor(routes_), ' ', 1000),
         input_(routes_, values_, log_) {}
 
   void send(const std::string& datagram) { input_.datagram(datagram.data(), datagram.size()); }
-  void send(const std::string& address, const std::string& types, const std::vector<std::string>& args) {
+  void send(const std::string& address, const std::string& types,
+            const std::vector<std::string>& args) {
     send(zubosc::message(address, types, args));
   }
   std::string text() { return values_.text(); }
@@ -71,11 +73,19 @@ TEST_F(RouteInputTest, NonNumbersAndMissingArgumentsAreReportedOnceAndIgnored) {
   send("/accxyz", "f", {"0.5"});
   EXPECT_EQ(text(), "0 0 0.25 0");
   const std::string lines = log();
-  EXPECT_NE(lines.find("/1/fader1 argument 0 ignored: not a number but a string (s)"), std::string::npos) << lines;
-  EXPECT_NE(lines.find("/1/fader1 argument 0 ignored: not a number but nil (N)"), std::string::npos) << lines;
-  EXPECT_NE(lines.find("/1/fader1 argument 0 ignored: the message has 0 arguments"), std::string::npos) << lines;
-  EXPECT_NE(lines.find("/accxyz argument 1 ignored: the message has 1 argument\n"), std::string::npos) << lines;
-  EXPECT_EQ(lines.find("string (s)"), lines.rfind("string (s)")) << "a repeated problem was reported again";
+  EXPECT_NE(lines.find("/1/fader1 argument 0 ignored: not a number but a string (s)"),
+            std::string::npos)
+      << lines;
+  EXPECT_NE(lines.find("/1/fader1 argument 0 ignored: not a number but nil (N)"), std::string::npos)
+      << lines;
+  EXPECT_NE(lines.find("/1/fader1 argument 0 ignored: the message has 0 arguments"),
+            std::string::npos)
+      << lines;
+  EXPECT_NE(lines.find("/accxyz argument 1 ignored: the message has 1 argument\n"),
+            std::string::npos)
+      << lines;
+  EXPECT_EQ(lines.find("string (s)"), lines.rfind("string (s)"))
+      << "a repeated problem was reported again";
 }
 
 TEST_F(RouteInputTest, NonFiniteNumbersAreIgnored) {
@@ -89,9 +99,9 @@ TEST_F(RouteInputTest, NonFiniteNumbersAreIgnored) {
 TEST_F(RouteInputTest, MalformedDatagramsAreReportedAndChangeNothing) {
   const std::string good = zubosc::message("/1/fader1", "f", {"0.75"});
   const std::vector<std::string> bad = {
-      good.substr(0, good.size() - 4),                   // argument cut off
+      good.substr(0, good.size() - 4),                              // argument cut off
       zubosc::bytesFromHex("2f 61 00 00 2c 62 00 00 7f ff ff fc"),  // blob larger than the datagram
-      zubosc::bytesFromHex("2f 31 2f 66"),               // address without its end
+      zubosc::bytesFromHex("2f 31 2f 66"),                          // address without its end
       zubosc::bytesFromHex("23 62 75 6e 64 6c 65 00 00 00 00 00 00 00 00 01 00 00 ff f0"),
       "abc",
   };

@@ -42,7 +42,8 @@ TEST(Route, BadTextsSayWhatIsWrong) {
   EXPECT_NE(errorOf("/1/fader1 0 -> -1").find("token position"), std::string::npos);
   EXPECT_NE(errorOf("/1/fader1 x -> 1").find("argument index"), std::string::npos);
   EXPECT_NE(errorOf("/1/fader1 +1 -> 1").find("argument index"), std::string::npos);
-  EXPECT_NE(errorOf("/1/fader1 99999999999999999999 -> 1").find("argument index"), std::string::npos);
+  EXPECT_NE(errorOf("/1/fader1 99999999999999999999 -> 1").find("argument index"),
+            std::string::npos);
   EXPECT_NE(errorOf("/1/fader[ 0 -> 1").find("bad address pattern"), std::string::npos);
 }
 
@@ -60,7 +61,8 @@ class RouteFile : public ::testing::Test {
 };
 
 TEST_F(RouteFile, CommentsAndBlankLinesAreSkipped) {
-  const std::string path = write("# phone layout\n\n/1/fader1 0 -> 2   # the big fader\n\r\n/accxyz 1 -> 0\r\n");
+  const std::string path =
+      write("# phone layout\n\n/1/fader1 0 -> 2   # the big fader\n\r\n/accxyz 1 -> 0\r\n");
   const auto routes = readRouteFile(path);
   ASSERT_EQ(routes.size(), 2u);
   EXPECT_EQ(routes[0].address.text(), "/1/fader1");

@@ -9,8 +9,8 @@
 #include <string>
 
 #include "HostFixture.h"
-#include "../TempFolder.h"
 #include "PictureFile.h"
+#include "TempFolder.h"
 
 namespace rendertest {
 namespace {
@@ -19,7 +19,8 @@ namespace fs = std::filesystem;
 
 constexpr Rgb kBackground{92, 92, 92};
 // Plain pictures: the size asked for, no grid.
-constexpr char kPlain[] = " -format image -compression \"png\" -percent 100 -viewer false -showOrnaments false -fo";
+constexpr char kPlain[] =
+    " -format image -compression \"png\" -percent 100 -viewer false -showOrnaments false -fo";
 
 // Where the non-background pixels are.
 struct Extent {
@@ -56,10 +57,13 @@ class Playblast : public HostTest {
         " -camera " + camera + kPlain);
     return readPicture(file);
   }
-  bool fails(const std::string& flags) { return !host().execute("playblast " + flags, false, true); }
+  bool fails(const std::string& flags) {
+    return !host().execute("playblast " + flags, false, true);
+  }
   std::vector<std::string> files() const {
     std::vector<std::string> out;
-    for (const auto& entry : fs::directory_iterator(dir_.path())) out.push_back(entry.path().filename().string());
+    for (const auto& entry : fs::directory_iterator(dir_.path()))
+      out.push_back(entry.path().filename().string());
     std::sort(out.begin(), out.end());
     return out;
   }
@@ -113,9 +117,12 @@ TEST_F(Playblast, ReturnsTheFileNameAndNumbersFramesOfAFilename) {
   EXPECT_EQ(mel("playblast -cf \"" + one + "\" -v false").asString(), one);
 
   const std::string base = path("shot");
-  EXPECT_EQ(mel("playblast -f \"" + base + "\" -fr 3 -fr 12 -v false").asString(), base + ".####.png");
-  EXPECT_EQ(mel("playblast -f \"" + base + "\" -framePadding 2 -v false -fo").asString(), base + ".##.png");
-  EXPECT_EQ(files(), (std::vector<std::string>{"one.png", "shot.0003.png", "shot.0012.png", "shot.01.png"}));
+  EXPECT_EQ(mel("playblast -f \"" + base + "\" -fr 3 -fr 12 -v false").asString(),
+            base + ".####.png");
+  EXPECT_EQ(mel("playblast -f \"" + base + "\" -framePadding 2 -v false -fo").asString(),
+            base + ".##.png");
+  EXPECT_EQ(files(),
+            (std::vector<std::string>{"one.png", "shot.0003.png", "shot.0012.png", "shot.01.png"}));
   EXPECT_TRUE(readPicture(path("shot.0012.png")).ok());
 }
 
@@ -126,22 +133,24 @@ TEST_F(Playblast, CamerasLookAlongTheirAxes) {
   mel("setAttr beam.visibility 0;");
   const Extent postFront = extentOf(shoot("front"));
   const Extent postTop = extentOf(shoot("top"));
-  EXPECT_GT(postFront.height(), 5 * postFront.width());           // tall from the front
-  EXPECT_NEAR(postTop.height(), postTop.width(), 2);               // a square from above
+  EXPECT_GT(postFront.height(), 5 * postFront.width());  // tall from the front
+  EXPECT_NEAR(postTop.height(), postTop.width(), 2);     // a square from above
   mel("setAttr beam.visibility 1; setAttr post.visibility 0;");
   const Extent beamFront = extentOf(shoot("front"));
   const Extent beamSide = extentOf(shoot("side"));
-  EXPECT_GT(beamFront.width(), 5 * beamFront.height());           // long from the front
-  EXPECT_NEAR(beamSide.height(), beamSide.width(), 2);             // end-on from the side
+  EXPECT_GT(beamFront.width(), 5 * beamFront.height());  // long from the front
+  EXPECT_NEAR(beamSide.height(), beamSide.width(), 2);   // end-on from the side
 
   // top: +X to the right, +Z down the picture; side: +Z to the left. The
   // cube to the south is the tall one.
-  mel("delete post beam; polyCube -n east; move -a 3 0 0; polyCube -h 3 -n south; move -a 0 1.5 3;");
+  mel("delete post beam; polyCube -n east; move -a 3 0 0; polyCube -h 3 -n south; move -a 0 1.5 "
+      "3;");
   const PictureFile top = shoot("top", 100, 100);
   auto quadrant = [](const PictureFile& p, int qx, int qy) {
     int n = 0;
     for (int y = qy * p.height / 2; y < (qy + 1) * p.height / 2; ++y)
-      for (int x = qx * p.width / 2; x < (qx + 1) * p.width / 2; ++x) n += p.at(x, y) == kBackground ? 0 : 1;
+      for (int x = qx * p.width / 2; x < (qx + 1) * p.width / 2; ++x)
+        n += p.at(x, y) == kBackground ? 0 : 1;
     return n;
   };
   EXPECT_GT(quadrant(top, 1, 0), 100);  // east: right, top
@@ -154,12 +163,14 @@ TEST_F(Playblast, CamerasLookAlongTheirAxes) {
 }
 
 TEST_F(Playblast, PerspFramesEverythingVisibleWhereverItIs) {
-  mel("polyCube -w 2 -h 2 -d 2; move -a 500 40 -300; polyCube; move -a 505 40 -300; polyCube -n far; move -a 0 0 0;"
+  mel("polyCube -w 2 -h 2 -d 2; move -a 500 40 -300; polyCube; move -a 505 40 -300; polyCube -n "
+      "far; move -a 0 0 0;"
       "setAttr far.visibility 0;");
   for (const char* camera : {"persp", "top", "front", "side"}) {
     const Extent e = extentOf(shoot(camera));
     ASSERT_GT(e.count, 0) << camera;
-    EXPECT_TRUE(e.x0 > 0 && e.y0 > 0 && e.x1 < 159 && e.y1 < 119) << camera << ": touches the border";
+    EXPECT_TRUE(e.x0 > 0 && e.y0 > 0 && e.x1 < 159 && e.y1 < 119)
+        << camera << ": touches the border";
     EXPECT_TRUE(e.width() > 80 || e.height() > 60) << camera << ": fills the view";
   }
 }
@@ -168,23 +179,23 @@ TEST_F(Playblast, BadRequestsAreErrorsAndWriteNothing) {
   mel("polyCube;");
   const std::string target = "\"" + path("x.png") + "\"";
   const char* bad[] = {
-      " -bogus 1",                       // unknown flag
-      " -wh 0 100 -p 100",               // empty size
+      " -bogus 1",          // unknown flag
+      " -wh 0 100 -p 100",  // empty size
       " -wh 100 -5 -p 100",
-      " -wh 100 100 -p 5",               // percent out of 10..100
-      " -wh 100000 100 -p 100",          // beyond the largest side
-      " -wh 1.5 100",                    // not a whole number
+      " -wh 100 100 -p 5",       // percent out of 10..100
+      " -wh 100000 100 -p 100",  // beyond the largest side
+      " -wh 1.5 100",            // not a whole number
       " -format movie",
       " -compression \"jpg\"",
       " -camera persp1",
       " -viewer true",
-      " -fr 2",                          // frames go with -filename
+      " -fr 2",  // frames go with -filename
   };
   for (const char* flags : bad) {
     EXPECT_TRUE(fails("-cf " + target + flags)) << flags;
     EXPECT_NE(out.text().find("// Error: "), std::string::npos) << flags;
   }
-  EXPECT_TRUE(fails("-v false"));                                   // no file name
+  EXPECT_TRUE(fails("-v false"));  // no file name
   EXPECT_TRUE(fails("-cf \"\" -v false"));
   EXPECT_TRUE(fails("-cf \"" + path("missing/dir/x.png") + "\" -v false"));  // unwritable
   EXPECT_TRUE(files().empty());

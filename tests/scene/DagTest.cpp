@@ -53,10 +53,10 @@ TEST(Dag, ParentingRules) {
   auto mid = s.createNode("transform", "mid", top);
   auto shape = s.createNode("mesh", "m", mid);
   auto dg = s.createNode("polyCube");
-  EXPECT_THROW(s.setParent(top, mid), scene::Error);      // under its own child
+  EXPECT_THROW(s.setParent(top, mid), scene::Error);  // under its own child
   EXPECT_THROW(s.setParent(top, top), scene::Error);
-  EXPECT_THROW(s.setParent(top, shape), scene::Error);    // shapes have no children
-  EXPECT_THROW(s.setParent(dg, top), scene::Error);       // not a DAG node
+  EXPECT_THROW(s.setParent(top, shape), scene::Error);  // shapes have no children
+  EXPECT_THROW(s.setParent(dg, top), scene::Error);     // not a DAG node
   EXPECT_THROW(s.createNode("transform", "x", dg), scene::Error);
   s.setParent(mid, scene::kNoNode);
   EXPECT_EQ(s.fullPath(shape), "|mid|m");

@@ -142,18 +142,21 @@ TEST(Undo, CustomStepsRunTheirFunctions) {
   Scene s;
   auto& q = s.undoQueue();
   std::vector<std::string> calls;
-  EXPECT_TRUE(q.push("cmd", [&] { calls.push_back("undo"); }, [&] { calls.push_back("redo"); }));
+  EXPECT_TRUE(q.push(
+      "cmd", [&] { calls.push_back("undo"); }, [&] { calls.push_back("redo"); }));
   q.undo();
   q.redo();
   EXPECT_EQ(calls, (std::vector<std::string>{"undo", "redo"}));
   {
     scene::SuspendScope off(q);
-    EXPECT_FALSE(q.push("ignored", [] {}, [] {}));
+    EXPECT_FALSE(q.push(
+        "ignored", [] {}, [] {}));
   }
   // Inside an open chunk the functions join that step, in order.
   q.openChunk("group");
   s.createNode("transform", "made");
-  q.push("cmd", [&] { calls.push_back("undo2"); }, [&] {});
+  q.push(
+      "cmd", [&] { calls.push_back("undo2"); }, [&] {});
   q.closeChunk();
   EXPECT_EQ(q.undoCount(), 2u);
   q.undo();

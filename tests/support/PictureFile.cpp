@@ -13,7 +13,8 @@ PictureFile readPicture(const std::string& path) {
   if (!data) return out;
   out.width = w;
   out.height = h;
-  for (int i = 0; i < w * h; ++i) out.pixels.push_back({data[i * 3], data[i * 3 + 1], data[i * 3 + 2]});
+  for (int i = 0; i < w * h; ++i)
+    out.pixels.push_back({data[i * 3], data[i * 3 + 1], data[i * 3 + 2]});
   stbi_image_free(data);
   return out;
 }

@@ -77,12 +77,13 @@ bool ZubBaseHost::loadPlugin(const std::string& path) {
   return mel("loadPlugin \"" + path + "\";");
 }
 
-bool ZubBaseHost::mel(const std::string& text) { return mayasim::host().execute(text, false, true); }
+bool ZubBaseHost::mel(const std::string& text) {
+  return mayasim::host().execute(text, false, true);
+}
 
 mel::Value ZubBaseHost::eval(const std::string& text) {
   mel::Value value;
-  EXPECT_TRUE(mayasim::host().execute(text, false, true, &value)) << text << "\n"
-                                                                   << output_.text();
+  EXPECT_TRUE(mayasim::host().execute(text, false, true, &value)) << text << "\n" << output_.text();
   return value;
 }
 

@@ -161,7 +161,8 @@ TEST_F(UiCommands, SliderValuesAndTheirCallbacks) {
   openWindow();
   ok("global int $changes = 0;"
      "floatSlider -min 0 -max 10 -value 25 -step 0.1 "
-     "-changeCommand \"global int $changes; $changes = $changes + 1;\" -dragCommand \"print \\\"drag\\\"\" s;");
+     "-changeCommand \"global int $changes; $changes = $changes + 1;\" -dragCommand \"print "
+     "\\\"drag\\\"\" s;");
   // A script-set value is kept as given and fires no callback.
   EXPECT_EQ(ok("floatSlider -q -value s;"), mel::Value(25.0));
   ok("floatSlider -e -value 3 s;");
@@ -183,7 +184,8 @@ TEST_F(UiCommands, SliderValuesAndTheirCallbacks) {
 
 TEST_F(UiCommands, TextFieldCallbacksRunWhenTheUserTypes) {
   openWindow();
-  ok("textField -changeCommand \"print \\\"changed \\\"\" -enterCommand \"print \\\"entered\\\"\" tf;"
+  ok("textField -changeCommand \"print \\\"changed \\\"\" -enterCommand \"print \\\"entered\\\"\" "
+     "tf;"
      "textField -editable false locked;");
   out.clear();
   ok("simSetValue tf \"hello\";");

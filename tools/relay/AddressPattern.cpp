@@ -33,7 +33,8 @@ std::size_t parseSet(const std::string& part, std::size_t at, Element& set) {
     if (at + 2 < part.size() && part[at + 1] == '-' && part[at + 2] != ']') {
       const char high = part[at + 2];
       if (static_cast<unsigned char>(high) < static_cast<unsigned char>(low)) {
-        throw std::invalid_argument(std::string("the range ") + low + "-" + high + " runs backwards");
+        throw std::invalid_argument(std::string("the range ") + low + "-" + high +
+                                    " runs backwards");
       }
       set.ranges += low;
       set.ranges += high;
@@ -111,7 +112,8 @@ bool inSet(const Element& set, char c) {
   const auto u = static_cast<unsigned char>(c);
   bool found = false;
   for (std::size_t i = 0; i + 1 < set.ranges.size() && !found; i += 2) {
-    found = static_cast<unsigned char>(set.ranges[i]) <= u && u <= static_cast<unsigned char>(set.ranges[i + 1]);
+    found = static_cast<unsigned char>(set.ranges[i]) <= u &&
+            u <= static_cast<unsigned char>(set.ranges[i + 1]);
   }
   return found != set.negated;
 }
@@ -159,7 +161,8 @@ bool matchPart(const std::vector<Element>& elements, std::string_view text) {
 AddressPattern::AddressPattern(const std::string& pattern) : text_(pattern) {
   if (pattern.empty() || pattern[0] != '/') refuse(pattern, "it must start with /");
   try {
-    for (const std::string_view part : splitParts(pattern)) parts_.push_back(parsePart(std::string(part)));
+    for (const std::string_view part : splitParts(pattern))
+      parts_.push_back(parsePart(std::string(part)));
   } catch (const std::invalid_argument& e) {
     refuse(pattern, e.what());
   }

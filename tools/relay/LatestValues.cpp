@@ -8,7 +8,8 @@ LatestValues::LatestValues(int positions, char separator, double rateHz)
     : values_(static_cast<std::size_t>(positions > 0 ? positions : 0)), separator_(separator) {
   if (positions < 1) throw std::invalid_argument("there must be at least one token position");
   if (!(rateHz > 0)) throw std::invalid_argument("the rate must be above 0");
-  interval_ = std::chrono::duration_cast<Clock::duration>(std::chrono::duration<double>(1.0 / rateHz));
+  interval_ =
+      std::chrono::duration_cast<Clock::duration>(std::chrono::duration<double>(1.0 / rateHz));
 }
 
 bool LatestValues::set(int position, const std::string& text) {

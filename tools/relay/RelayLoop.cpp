@@ -34,9 +34,15 @@ extern "C" void stopOnSignal(int) {
 // the send rate.
 class Loop : public PacketListener, public TimerListener {
  public:
-  Loop(SocketReceiveMultiplexer& mux, RouteInput& input, LatestValues& values, zubosc::Sender& sender, bool verbose,
-       std::ostream& out, std::ostream& log)
-      : mux_(mux), input_(input), values_(values), sender_(sender), verbose_(verbose), out_(out), log_(log) {}
+  Loop(SocketReceiveMultiplexer& mux, RouteInput& input, LatestValues& values,
+       zubosc::Sender& sender, bool verbose, std::ostream& out, std::ostream& log)
+      : mux_(mux),
+        input_(input),
+        values_(values),
+        sender_(sender),
+        verbose_(verbose),
+        out_(out),
+        log_(log) {}
 
   // One run of the multiplexer; false once a stop was requested.
   bool runOnce() {
@@ -75,7 +81,8 @@ class Loop : public PacketListener, public TimerListener {
       if (failing_) log_ << "zubOscRelay: sending works again\n" << std::flush;
       failing_ = false;
     } catch (const std::runtime_error& e) {
-      if (!failing_) log_ << "zubOscRelay: cannot send (is zubBase loaded?): " << e.what() << std::flush;
+      if (!failing_)
+        log_ << "zubOscRelay: cannot send (is zubBase loaded?): " << e.what() << std::flush;
       failing_ = true;
       return;
     }
@@ -120,8 +127,8 @@ class SignalStop {
 
 }  // namespace
 
-void runRelay(int listenPort, RouteInput& input, LatestValues& values, zubosc::Sender& sender, bool verbose,
-              std::ostream& out, std::ostream& log) {
+void runRelay(int listenPort, RouteInput& input, LatestValues& values, zubosc::Sender& sender,
+              bool verbose, std::ostream& out, std::ostream& log) {
   UdpReceiveSocket socket(IpEndpointName(IpEndpointName::ANY_ADDRESS, listenPort));
   out << "zubOscRelay: listening on UDP port " << listenPort << "\n" << std::flush;
   SocketReceiveMultiplexer mux;

@@ -18,8 +18,8 @@ int wholeNumber(const std::string& word, int high, const std::string& what) {
   const long value = std::strtol(word.c_str(), &end, 10);
   const bool digitsOnly = word.find_first_not_of("0123456789") == std::string::npos;
   if (word.empty() || !digitsOnly || *end != '\0' || errno != 0 || value > high) {
-    throw std::invalid_argument(what + " must be a whole number from 0 to " + std::to_string(high) + ", not \"" +
-                                word + "\"");
+    throw std::invalid_argument(what + " must be a whole number from 0 to " + std::to_string(high) +
+                                ", not \"" + word + "\"");
   }
   return static_cast<int>(value);
 }
@@ -35,11 +35,13 @@ std::vector<std::string> wordsOf(const std::string& text) {
 
 Route parseRoute(const std::string& text) {
   const std::size_t arrow = text.rfind("->");
-  if (arrow == std::string::npos) throw std::invalid_argument(std::string(kForm) + "; the -> is missing");
+  if (arrow == std::string::npos)
+    throw std::invalid_argument(std::string(kForm) + "; the -> is missing");
   const std::vector<std::string> left = wordsOf(text.substr(0, arrow));
   const std::vector<std::string> right = wordsOf(text.substr(arrow + 2));
   if (left.size() != 2 || right.size() != 1) throw std::invalid_argument(kForm);
-  return Route{AddressPattern(left[0]), wholeNumber(left[1], kMaxArgumentIndex, "the argument index"),
+  return Route{AddressPattern(left[0]),
+               wholeNumber(left[1], kMaxArgumentIndex, "the argument index"),
                wholeNumber(right[0], kTokenPositions - 1, "the token position")};
 }
 

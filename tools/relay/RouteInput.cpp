@@ -21,26 +21,40 @@ constexpr std::size_t kMaxReported = 1000;
 
 const char* typeName(char tag) {
   switch (tag) {
-    case 's': return "a string";
-    case 'S': return "a symbol";
-    case 'b': return "a blob";
-    case 'c': return "a char";
-    case 'r': return "an RGBA colour";
-    case 'm': return "a MIDI message";
-    case 't': return "a time tag";
-    case 'N': return "nil";
-    case 'I': return "infinitum";
-    default: return "of an unknown type";
+    case 's':
+      return "a string";
+    case 'S':
+      return "a symbol";
+    case 'b':
+      return "a blob";
+    case 'c':
+      return "a char";
+    case 'r':
+      return "an RGBA colour";
+    case 'm':
+      return "a MIDI message";
+    case 't':
+      return "a time tag";
+    case 'N':
+      return "nil";
+    case 'I':
+      return "infinitum";
+    default:
+      return "of an unknown type";
   }
 }
 
 // The token text of a numeric argument; nullopt for the others.
 std::optional<std::string> numberText(const osc::ReceivedMessageArgument& arg) {
   switch (arg.TypeTag()) {
-    case 'i': return tokenText(static_cast<std::int64_t>(arg.AsInt32Unchecked()));
-    case 'h': return tokenText(static_cast<std::int64_t>(arg.AsInt64Unchecked()));
-    case 'T': return tokenText(true);
-    case 'F': return tokenText(false);
+    case 'i':
+      return tokenText(static_cast<std::int64_t>(arg.AsInt32Unchecked()));
+    case 'h':
+      return tokenText(static_cast<std::int64_t>(arg.AsInt64Unchecked()));
+    case 'T':
+      return tokenText(true);
+    case 'F':
+      return tokenText(false);
     case 'f': {
       const float value = arg.AsFloatUnchecked();
       if (!std::isfinite(value)) return std::nullopt;
@@ -51,7 +65,8 @@ std::optional<std::string> numberText(const osc::ReceivedMessageArgument& arg) {
       if (!std::isfinite(value)) return std::nullopt;
       return tokenText(value);
     }
-    default: return std::nullopt;
+    default:
+      return std::nullopt;
   }
 }
 
@@ -105,7 +120,8 @@ void RouteInput::message(const osc::ReceivedMessage& received) {
     if (!route.address.matches(address)) continue;
     const std::string where = address + " argument " + std::to_string(route.argument);
     if (static_cast<std::size_t>(route.argument) >= count) {
-      report(where + " ignored: the message has " + std::to_string(count) + " argument" + (count == 1 ? "" : "s"));
+      report(where + " ignored: the message has " + std::to_string(count) + " argument" +
+             (count == 1 ? "" : "s"));
       continue;
     }
     auto arg = received.ArgumentsBegin();
@@ -114,8 +130,9 @@ void RouteInput::message(const osc::ReceivedMessage& received) {
     if (!text) {
       const char tag = arg->TypeTag();
       const bool number = tag == 'f' || tag == 'd';
-      report(where + " ignored: " + (number ? std::string("not a finite number") : std::string("not a number but ") +
-                                                                                       typeName(tag) + " (" + tag + ")"));
+      report(where + " ignored: " +
+             (number ? std::string("not a finite number")
+                     : std::string("not a number but ") + typeName(tag) + " (" + tag + ")"));
       continue;
     }
     values_.set(route.position, *text);
@@ -124,7 +141,8 @@ void RouteInput::message(const osc::ReceivedMessage& received) {
 
 void RouteInput::report(const std::string& line) {
   if (reported_.size() >= kMaxReported || !reported_.insert(line).second) return;
-  log_ << "zubOscRelay: " << line << (reported_.size() == 1 ? " (each problem is reported once)" : "") << "\n";
+  log_ << "zubOscRelay: " << line
+       << (reported_.size() == 1 ? " (each problem is reported once)" : "") << "\n";
   if (reported_.size() == kMaxReported) log_ << "zubOscRelay: further problems are not reported\n";
   log_.flush();
 }

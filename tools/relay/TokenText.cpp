@@ -11,7 +11,8 @@ std::string realText(Real value) {
   if (value == 0) return "0";
   // Fixed notation of the largest double takes 309 digits.
   char buffer[400];
-  const auto result = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed);
+  const auto result =
+      std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed);
   return std::string(buffer, result.ptr);
 }
 

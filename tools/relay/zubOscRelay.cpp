@@ -34,8 +34,8 @@ Target targetOf(const std::string& text) {
   const std::size_t colon = text.rfind(':');
   if (colon == std::string::npos) return Target{text, zubosc::pluginPort()};
   const std::string portText = text.substr(colon + 1);
-  if (portText.empty() || portText.find_first_not_of("0123456789") != std::string::npos || portText.size() > 5 ||
-      std::stoi(portText) < 1 || std::stoi(portText) > 65535) {
+  if (portText.empty() || portText.find_first_not_of("0123456789") != std::string::npos ||
+      portText.size() > 5 || std::stoi(portText) < 1 || std::stoi(portText) > 65535) {
     throw std::invalid_argument("--to: \"" + portText + "\" is not a port from 1 to 65535");
   }
   return Target{colon == 0 ? std::string("127.0.0.1") : text.substr(0, colon), std::stoi(portText)};
@@ -62,13 +62,20 @@ int main(int argc, char** argv) {
   std::string separator = " ";
   double rate = 60;
   bool verbose = false;
-  app.add_option("--listen", listenPort, "UDP port to receive on")->required()->check(CLI::Range(1, 65535));
-  app.add_option("--to", to, "HOST:PORT of zubBase (default 127.0.0.1 and ZUBBASE_OSC_PORT, else 57110)");
-  app.add_option("--route", routeTexts, "\"ADDRESS ARG -> POSITION\", e.g. \"/1/fader1 0 -> 2\"; repeatable");
+  app.add_option("--listen", listenPort, "UDP port to receive on")
+      ->required()
+      ->check(CLI::Range(1, 65535));
+  app.add_option("--to", to,
+                 "HOST:PORT of zubBase (default 127.0.0.1 and ZUBBASE_OSC_PORT, else 57110)");
+  app.add_option("--route", routeTexts,
+                 "\"ADDRESS ARG -> POSITION\", e.g. \"/1/fader1 0 -> 2\"; repeatable");
   app.add_option("--routes", routeFile, "file of routes, one a line, # comments");
-  app.add_option("--separator", separator, "joins the tokens; zubBase splits at its first character")
+  app.add_option("--separator", separator,
+                 "joins the tokens; zubBase splits at its first character")
       ->capture_default_str();
-  app.add_option("--rate", rate, "most messages sent per second")->capture_default_str()->check(CLI::Range(0.1, 1000.0));
+  app.add_option("--rate", rate, "most messages sent per second")
+      ->capture_default_str()
+      ->check(CLI::Range(0.1, 1000.0));
   app.add_flag("--verbose", verbose, "print every message sent");
   CLI11_PARSE(app, argc, argv);
 
@@ -82,7 +89,8 @@ int main(int argc, char** argv) {
       }
     }
     if (!routeFile.empty()) {
-      for (zubrelay::Route& route : zubrelay::readRouteFile(routeFile)) routes.push_back(std::move(route));
+      for (zubrelay::Route& route : zubrelay::readRouteFile(routeFile))
+        routes.push_back(std::move(route));
     }
     if (routes.empty()) throw std::invalid_argument("no routes: give --route or --routes");
     const char joiner = separatorOf(separator);
@@ -92,10 +100,11 @@ int main(int argc, char** argv) {
     zubrelay::LatestValues values(zubrelay::positionsFor(routes), joiner, rate);
     if (verbose) {
       for (const zubrelay::Route& route : routes) {
-        std::cout << "route: " << route.address.text() << " argument " << route.argument << " -> token "
-                  << route.position << "\n";
+        std::cout << "route: " << route.address.text() << " argument " << route.argument
+                  << " -> token " << route.position << "\n";
       }
-      std::cout << "sending to " << target.host << ":" << target.port << ", at most " << rate << " messages/s\n";
+      std::cout << "sending to " << target.host << ":" << target.port << ", at most " << rate
+                << " messages/s\n";
     }
     zubrelay::RouteInput input(std::move(routes), values, std::cerr);
     zubrelay::runRelay(listenPort, input, values, sender, verbose, std::cout, std::cerr);

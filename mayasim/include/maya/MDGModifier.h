@@ -29,8 +29,8 @@ class OPENMAYA_EXPORT MDGModifier {
   MStatus connect(const MObject& sourceNode, const MObject& sourceAttr, const MObject& destNode,
                   const MObject& destAttr);
   MStatus connect(const MPlug& source, const MPlug& dest);
-  MStatus disconnect(const MObject& sourceNode, const MObject& sourceAttr,
-                     const MObject& destNode, const MObject& destAttr);
+  MStatus disconnect(const MObject& sourceNode, const MObject& sourceAttr, const MObject& destNode,
+                     const MObject& destAttr);
   MStatus disconnect(const MPlug& source, const MPlug& dest);
 
   // Queues MEL to run at doIt(). undoIt() does not revert what it did.

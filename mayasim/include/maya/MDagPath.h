@@ -30,7 +30,7 @@ class OPENMAYA_EXPORT MDagPath {
   bool isValid(MStatus* ReturnStatus = NULL) const;
   // From a transform to its only shape; kFailure when it has none or several.
   MStatus extendToShape();
-  MString fullPathName(MStatus* ReturnStatus = NULL) const;  // "|pCube1|pCubeShape1"
+  MString fullPathName(MStatus* ReturnStatus = NULL) const;     // "|pCube1|pCubeShape1"
   MString partialPathName(MStatus* ReturnStatus = NULL) const;  // shortest unique: "pCubeShape1"
 
   static const char* className();

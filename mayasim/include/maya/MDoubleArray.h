@@ -24,7 +24,7 @@ class OPENMAYA_EXPORT MDoubleArray {
 
   unsigned int length() const;
   MStatus append(double element);
-  MStatus set(double element, unsigned int index);    // kFailure past the end
+  MStatus set(double element, unsigned int index);     // kFailure past the end
   MStatus insert(double element, unsigned int index);  // index <= length()
   MStatus remove(unsigned int index);
   MStatus setLength(unsigned int length);

@@ -23,12 +23,12 @@ OPENMAYA_MAJOR_NAMESPACE_OPEN
   ~MFnClass() override;                 \
   static const char* className()
 
-#define declareMFn(MFnClass, MFnParentClass)                       \
-  declareMinimalMFn(MFnClass);                                     \
-                                                                   \
- public:                                                           \
-  MFnClass();                                                      \
-  MFnClass(MObject& object, MStatus* ReturnStatus = NULL);         \
+#define declareMFn(MFnClass, MFnParentClass)               \
+  declareMinimalMFn(MFnClass);                             \
+                                                           \
+ public:                                                   \
+  MFnClass();                                              \
+  MFnClass(MObject& object, MStatus* ReturnStatus = NULL); \
   MFnClass(const MObject& object, MStatus* ReturnStatus = NULL)
 
 #define declareDagMFn(MFnClass, MFnParentClass) \

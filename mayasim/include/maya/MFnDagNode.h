@@ -26,8 +26,7 @@ class OPENMAYA_EXPORT MFnDagNode : public MFnDependencyNode {
   unsigned int childCount(MStatus* ReturnStatus = NULL) const;
   MObject child(unsigned int i, MStatus* ReturnStatus = NULL) const;
   // Moves `child` under this node (a DAG node has one parent here).
-  MStatus addChild(MObject& child, unsigned int index = kNextPos,
-                   bool keepExistingParents = false);
+  MStatus addChild(MObject& child, unsigned int index = kNextPos, bool keepExistingParents = false);
 
   MStatus getPath(MDagPath& path) const;
   MDagPath dagPath(MStatus* ReturnStatus = NULL) const;

@@ -24,8 +24,7 @@ class OPENMAYA_EXPORT MFnDependencyNode : public MFnBase {
   MString name(MStatus* ReturnStatus = NULL) const;
   MString absoluteName(MStatus* ReturnStatus = NULL) const;
   // Gives the node `name`, made unique; returns the name it got.
-  MString setName(const MString& name, bool createNamespace = false,
-                  MStatus* ReturnStatus = NULL);
+  MString setName(const MString& name, bool createNamespace = false, MStatus* ReturnStatus = NULL);
 
   // By long or short name; kInvalidParameter and the null object when absent.
   MObject attribute(const MString& attrName, MStatus* ReturnStatus = NULL) const;
@@ -34,14 +33,13 @@ class OPENMAYA_EXPORT MFnDependencyNode : public MFnBase {
 
   // The plug of one attribute (long or short name). A null plug and
   // kInvalidParameter when the node has no such attribute.
-  MPlug findPlug(const MObject& attr, bool wantNetworkedPlug,
-                 MStatus* ReturnStatus = NULL) const;
+  MPlug findPlug(const MObject& attr, bool wantNetworkedPlug, MStatus* ReturnStatus = NULL) const;
   MPlug findPlug(const MString& attrName, bool wantNetworkedPlug,
                  MStatus* ReturnStatus = NULL) const;
-  OPENMAYA_DEPRECATED(2019, "use findPlug(attr, wantNetworkedPlug)") MPlug findPlug(
-      const MObject& attr, MStatus* ReturnStatus = NULL) const;
-  OPENMAYA_DEPRECATED(2019, "use findPlug(attrName, wantNetworkedPlug)") MPlug findPlug(
-      const MString& attrName, MStatus* ReturnStatus = NULL) const;
+  OPENMAYA_DEPRECATED(2019, "use findPlug(attr, wantNetworkedPlug)")
+  MPlug findPlug(const MObject& attr, MStatus* ReturnStatus = NULL) const;
+  OPENMAYA_DEPRECATED(2019, "use findPlug(attrName, wantNetworkedPlug)")
+  MPlug findPlug(const MString& attrName, MStatus* ReturnStatus = NULL) const;
 
   // The plug-in object behind a node of a plug-in type, else NULL.
   MPxNode* userNode(MStatus* ReturnStatus = NULL) const;

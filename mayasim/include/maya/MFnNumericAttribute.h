@@ -15,9 +15,8 @@ class OPENMAYA_EXPORT MFnNumericAttribute : public MFnAttribute {
  public:
   // A new attribute, and the set attached to it. Add it to the node type
   // with MPxNode::addAttribute.
-  MObject create(const MString& fullName, const MString& briefName,
-                 MFnNumericData::Type unitType, double defaultValue = 0,
-                 MStatus* ReturnStatus = NULL);
+  MObject create(const MString& fullName, const MString& briefName, MFnNumericData::Type unitType,
+                 double defaultValue = 0, MStatus* ReturnStatus = NULL);
   // A compound of two or three numeric children.
   MObject create(const MString& fullName, const MString& briefName, const MObject& child1,
                  const MObject& child2, const MObject& child3 = MObject::kNullObj,

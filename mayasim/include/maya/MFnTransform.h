@@ -28,8 +28,8 @@ class OPENMAYA_EXPORT MFnTransform : public MFnDagNode {
   MStatus setRotation(const MEulerRotation& rotation);
   MStatus rotateBy(const MEulerRotation& rotation, MSpace::Space space = MSpace::kTransform);
 
-  OPENMAYA_DEPRECATED(2019, "use getTranslation") MVector translation(MSpace::Space space,
-                                                           MStatus* ReturnStatus = nullptr) const;
+  OPENMAYA_DEPRECATED(2019, "use getTranslation")
+  MVector translation(MSpace::Space space, MStatus* ReturnStatus = nullptr) const;
 };
 
 OPENMAYA_NAMESPACE_CLOSE

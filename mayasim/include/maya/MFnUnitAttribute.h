@@ -13,13 +13,12 @@ class OPENMAYA_EXPORT MFnUnitAttribute : public MFnAttribute {
  public:
   enum Type { kInvalid, kAngle, kDistance, kTime, kLast };
 
-  MObject create(const MString& fullName, const MString& briefName,
-                 MFnUnitAttribute::Type unitType, double defaultValue = 0.0,
-                 MStatus* ReturnStatus = NULL);
+  MObject create(const MString& fullName, const MString& briefName, MFnUnitAttribute::Type unitType,
+                 double defaultValue = 0.0, MStatus* ReturnStatus = NULL);
   MObject create(const MString& fullName, const MString& briefName, const MAngle& defaultValue,
                  MStatus* ReturnStatus = NULL);
-  MObject create(const MString& fullName, const MString& briefName,
-                 const MDistance& defaultValue, MStatus* ReturnStatus = NULL);
+  MObject create(const MString& fullName, const MString& briefName, const MDistance& defaultValue,
+                 MStatus* ReturnStatus = NULL);
 
   MFnUnitAttribute::Type unitType(MStatus* ReturnStatus = NULL) const;
 

@@ -38,8 +38,8 @@ class OPENMAYA_EXPORT MGlobal {
                                 bool undoEnabled = false);
   static MStatus executeCommand(const MString& command, MIntArray& result,
                                 bool displayEnabled = false, bool undoEnabled = false);
-  static MStatus executeCommand(const MString& command, double& result,
-                                bool displayEnabled = false, bool undoEnabled = false);
+  static MStatus executeCommand(const MString& command, double& result, bool displayEnabled = false,
+                                bool undoEnabled = false);
   static MStatus executeCommand(const MString& command, MDoubleArray& result,
                                 bool displayEnabled = false, bool undoEnabled = false);
   static MStatus executeCommand(const MString& command, MStringArray& result,
@@ -47,8 +47,7 @@ class OPENMAYA_EXPORT MGlobal {
   static MStatus executeCommand(const MString& command, MString& result,
                                 bool displayEnabled = false, bool undoEnabled = false);
   static MString executeCommandStringResult(const MString& command, bool displayEnabled = false,
-                                            bool undoEnabled = false,
-                                            MStatus* ResultStatus = NULL);
+                                            bool undoEnabled = false, MStatus* ResultStatus = NULL);
 
   // Info is a plain line; warnings and errors read "// Warning: m //" and
   // "// Error: m //".

@@ -24,7 +24,7 @@ class OPENMAYA_EXPORT MIntArray {
 
   unsigned int length() const;
   MStatus append(int element);
-  MStatus set(int element, unsigned int index);    // kFailure past the end
+  MStatus set(int element, unsigned int index);     // kFailure past the end
   MStatus insert(int element, unsigned int index);  // index <= length()
   MStatus remove(unsigned int index);
   MStatus setLength(unsigned int length);

@@ -72,12 +72,12 @@ class OPENMAYA_EXPORT MStatus {
 
 #define CHECK_MSTATUS_AND_RETURN_IT(_status) CHECK_MSTATUS_AND_RETURN((_status), (_status))
 
-#define CHECK_MSTATUS(_status)                     \
-  {                                                \
-    MStatus _maya_status = (_status);              \
-    if (MStatus::kSuccess != _maya_status) {       \
-      _maya_status.pAPIerror(__FILE__, __LINE__);  \
-    }                                              \
+#define CHECK_MSTATUS(_status)                    \
+  {                                               \
+    MStatus _maya_status = (_status);             \
+    if (MStatus::kSuccess != _maya_status) {      \
+      _maya_status.pAPIerror(__FILE__, __LINE__); \
+    }                                             \
   }
 
 OPENMAYA_NAMESPACE_CLOSE

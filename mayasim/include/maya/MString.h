@@ -52,7 +52,7 @@ class OPENMAYA_EXPORT MString {
   const char* asChar(int& charLength) const;
   const char* asUTF8() const;
 
-  unsigned int length() const;  // in bytes
+  unsigned int length() const;    // in bytes
   unsigned int numChars() const;  // in UTF-8 code points
   void clear();
 

@@ -25,7 +25,7 @@ class OPENMAYA_EXPORT MStringArray {
 
   unsigned int length() const;
   MStatus append(const MString& element);
-  MStatus set(const MString& element, unsigned int index);    // kFailure past the end
+  MStatus set(const MString& element, unsigned int index);     // kFailure past the end
   MStatus insert(const MString& element, unsigned int index);  // index <= length()
   MStatus remove(unsigned int index);
   MStatus setLength(unsigned int length);

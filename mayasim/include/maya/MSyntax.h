@@ -25,7 +25,13 @@ class OPENMAYA_EXPORT MSyntax {
     kSelectionItem,
     kLastArgType
   };
-  enum MObjectFormat { kInvalidObjectFormat, kNone, kStringObjects, kSelectionList, kLastObjectFormat };
+  enum MObjectFormat {
+    kInvalidObjectFormat,
+    kNone,
+    kStringObjects,
+    kSelectionList,
+    kLastObjectFormat
+  };
 
   MSyntax();
   MSyntax(const MSyntax& other);

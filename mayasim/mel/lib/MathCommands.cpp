@@ -87,11 +87,15 @@ void registerMathCommands(Interpreter& interp) {
   interp.registerCommand("exp", unary("exp", [](double x) { return std::exp(x); }));
   interp.registerCommand("log", unary("log", [](double x) { return std::log(x); }));
   interp.registerCommand("log10", unary("log10", [](double x) { return std::log10(x); }));
-  interp.registerCommand("deg_to_rad", unary("deg_to_rad", [](double x) { return x * kPi / 180.0; }));
-  interp.registerCommand("rad_to_deg", unary("rad_to_deg", [](double x) { return x * 180.0 / kPi; }));
+  interp.registerCommand("deg_to_rad",
+                         unary("deg_to_rad", [](double x) { return x * kPi / 180.0; }));
+  interp.registerCommand("rad_to_deg",
+                         unary("rad_to_deg", [](double x) { return x * 180.0 / kPi; }));
   interp.registerCommand("pow", binary("pow", [](double x, double y) { return std::pow(x, y); }));
-  interp.registerCommand("atan2", binary("atan2", [](double y, double x) { return std::atan2(y, x); }));
-  interp.registerCommand("fmod", binary("fmod", [](double x, double y) { return std::fmod(x, y); }));
+  interp.registerCommand("atan2",
+                         binary("atan2", [](double y, double x) { return std::atan2(y, x); }));
+  interp.registerCommand("fmod",
+                         binary("fmod", [](double x, double y) { return std::fmod(x, y); }));
   interp.registerCommand("min", pick("min", false));
   interp.registerCommand("max", pick("max", true));
   interp.registerCommand("clamp", clampCommand);

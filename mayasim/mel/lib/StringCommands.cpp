@@ -4,8 +4,8 @@
 #include <cctype>
 
 #include "mel/BuiltinSupport.h"
-#include "mel/lib/LibraryParts.h"
 #include "mel/lib/Glob.h"
+#include "mel/lib/LibraryParts.h"
 
 namespace mel::lib {
 
@@ -40,7 +40,8 @@ Value substringCommand(Interpreter&, const Args& a) {
   long long first = std::max(1, a[1].asInt());
   long long last = std::min<long long>(a[2].asInt(), static_cast<long long>(s.size()));
   if (last < first) return Value("");
-  return Value(s.substr(static_cast<std::size_t>(first - 1), static_cast<std::size_t>(last - first + 1)));
+  return Value(
+      s.substr(static_cast<std::size_t>(first - 1), static_cast<std::size_t>(last - first + 1)));
 }
 
 CommandFn changeCase(const char* name, int (*f)(int)) {

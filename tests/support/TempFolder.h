@@ -14,7 +14,8 @@ class TempFolder {
  public:
   explicit TempFolder(const std::string& prefix) {
     std::string pattern = (std::filesystem::temp_directory_path() / (prefix + "XXXXXX")).string();
-    if (mkdtemp(pattern.data()) == nullptr) throw std::runtime_error("no temporary folder for " + prefix);
+    if (mkdtemp(pattern.data()) == nullptr)
+      throw std::runtime_error("no temporary folder for " + prefix);
     path_ = pattern;
   }
   ~TempFolder() {
