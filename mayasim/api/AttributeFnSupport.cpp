@@ -27,7 +27,6 @@ AttrDraft* attrDraft(const MObject& attr) {
   return static_cast<AttrDraft*>(owner.get());
 }
 
-
 namespace attrfn {
 
 const scene::AttrDecl* declOf(const MFnBase& fn) {

@@ -13,8 +13,8 @@
 #include <maya/MStatus.h>
 #include <maya/MString.h>
 
-#include <optional>
 #include <initializer_list>
+#include <optional>
 
 #include "api/AttributeFnSupport.h"
 
