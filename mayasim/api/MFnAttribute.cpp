@@ -1,14 +1,7 @@
 #include <maya/MFnAttribute.h>
 
-#include <maya/MAngle.h>
-#include <maya/MDistance.h>
 #include <maya/MFn.h>
 #include <maya/MFnBase.h>
-#include <maya/MFnData.h>
-#include <maya/MFnNumericAttribute.h>
-#include <maya/MFnNumericData.h>
-#include <maya/MFnTypedAttribute.h>
-#include <maya/MFnUnitAttribute.h>
 #include <maya/MObject.h>
 #include <maya/MStatus.h>
 #include <maya/MString.h>
@@ -16,8 +9,6 @@
 #include "api/AttributeFnSupport.h"
 
 using mayasim::AttrDraft;
-using mayasim::ObjectAccess;
-using scene::AttrType;
 using namespace mayasim::attrfn;  // NOLINT(google-build-using-namespace): the sets' shared helpers
 
 MFnAttribute::MFnAttribute() = default;
