@@ -8,7 +8,6 @@
 #include <maya/MStringArray.h>
 #include <maya/MSyntax.h>
 
-#include <cctype>
 #include <map>
 #include <optional>
 
@@ -16,6 +15,7 @@
 #include "api/ObjectAccess.h"
 #include "api/ReturnStatus.h"
 #include "host/Host.h"
+#include "mel/FlagGrammar.h"
 
 using mayasim::ObjectAccess;
 
@@ -59,13 +59,6 @@ struct MArgParser::Impl {
 };
 
 namespace {
-
-// "-x" followed by a letter: a flag, not a negative number.
-bool looksLikeFlag(const mel::Value& v) {
-  if (!v.isString()) return false;
-  const std::string s = v.asString();
-  return s.size() > 1 && s[0] == '-' && std::isalpha(static_cast<unsigned char>(s[1]));
-}
 
 // `v` as a value of type `t`, or nothing when it is not one.
 std::optional<mel::Value> convert(const mel::Value& v, MSyntax::MArgType t) {
@@ -125,49 +118,38 @@ MArgParser::MArgParser(const MSyntax& syntax, const MArgList& argList, MStatus* 
   const auto& sx = impl_->syntax;
   const mel::Args& args = ObjectAccess::args(argList);
 
-  for (std::size_t i = 0; i < args.size();) {
-    const mel::Value& v = args[i];
-    if (!looksLikeFlag(v)) {
-      impl_->positional.push_back(v);
-      ++i;
+  // The syntax's flags in the grammar's terms. The query and edit flags come
+  // first so that they win over a plug-in flag of the same name. A plug-in
+  // flag may be given again; without makeFlagMultiUse only its first use is
+  // read (getFlagArgument), as in Maya.
+  std::vector<mel::FlagDecl> decls;
+  if (sx.query) decls.push_back({"q", "query", 0, true});
+  if (sx.edit) decls.push_back({"e", "edit", 0, true});
+  const std::size_t firstSyntaxFlag = decls.size();
+  for (const auto& f : sx.flags)
+    decls.push_back({f.shortName.substr(1), f.longName.substr(1), f.argTypes.size(), true});
+
+  mel::FlagLine line = mel::readFlags(decls, args);
+  for (const mel::FlagProblem& problem : line.problems) fail(status, problem.text);
+  impl_->query = line.query;
+  impl_->positional = std::move(line.positional);
+  for (mel::FlagUse& use : line.uses) {
+    if (use.decl < firstSyntaxFlag) {
+      if (decls[use.decl].longName == "edit") impl_->edit = true;
       continue;
     }
-    const std::string name = v.asString();
-    ++i;
-    if (sx.query && (name == "-q" || name == "-query")) {
-      impl_->query = true;
-      continue;
-    }
-    if (sx.edit && (name == "-e" || name == "-edit")) {
-      impl_->edit = true;
-      continue;
-    }
-    const ObjectAccess::SyntaxFlag* flag = impl_->findFlag(name);
-    if (!flag) {
-      fail(status, "Invalid flag: " + name);
-      continue;
-    }
+    const ObjectAccess::SyntaxFlag& flag = sx.flags[use.decl - firstSyntaxFlag];
     mel::Args values;
-    bool complete = true;
-    if (!impl_->query) {
-      for (MSyntax::MArgType t : flag->argTypes) {
-        if (i >= args.size()) {
-          fail(status, "Flag " + name + " must be passed a value.");
-          complete = false;
-          break;
-        }
-        std::optional<mel::Value> value = convert(args[i], t);
-        if (!value) {
-          fail(status, "Invalid argument for flag " + name + ": " + mayasim::argAsString(args[i]));
-          complete = false;
-          ++i;
-          break;
-        }
-        values.push_back(std::move(*value));
-        ++i;
+    for (std::size_t k = 0; k < use.values.size(); ++k) {
+      std::optional<mel::Value> value = convert(use.values[k], flag.argTypes[k]);
+      if (!value) {
+        fail(status, "Invalid argument for flag " + args[use.word].asString() + ": " +
+                         mayasim::argAsString(use.values[k]));
+        break;
       }
+      values.push_back(std::move(*value));
     }
-    if (complete) impl_->uses[flag->longName].push_back(std::move(values));
+    if (values.size() == use.values.size()) impl_->uses[flag.longName].push_back(std::move(values));
   }
 
   std::size_t objectCount = impl_->objects().size();

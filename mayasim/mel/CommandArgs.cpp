@@ -3,25 +3,12 @@
 #include <algorithm>
 #include <cctype>
 #include <cstdlib>
-#include <string_view>
+
+#include "mel/Error.h"
 
 namespace mel {
 
 namespace {
-
-// "-name" or "-n": a string that starts with a dash and a letter. "-5" and
-// a lone "-" are values.
-bool looksLikeFlag(const Value& v) {
-  if (!v.isString()) return false;
-  const std::string& s = v.asString();
-  return s.size() >= 2 && s[0] == '-' && std::isalpha(static_cast<unsigned char>(s[1]));
-}
-
-const FlagDecl* findFlag(const std::vector<FlagDecl>& flags, std::string_view name) {
-  for (const FlagDecl& f : flags)
-    if (f.shortName == name || f.longName == name) return &f;
-  return nullptr;
-}
 
 std::string lower(std::string s) {
   std::transform(s.begin(), s.end(), s.begin(),
@@ -34,35 +21,13 @@ std::string lower(std::string s) {
 CommandArgs::CommandArgs(const std::string& command, const std::vector<FlagDecl>& flags,
                          const Args& args)
     : command_(command) {
-  // Query mode is known before any flag is read: `-q` may come last.
-  bool queryMode = false;
-  if (const FlagDecl* q = findFlag(flags, "query"); q && q->longName == "query") {
-    for (const Value& v : args)
-      if (looksLikeFlag(v) && findFlag(flags, std::string_view(v.asString()).substr(1)) == q)
-        queryMode = true;
-  }
-
-  for (std::size_t i = 0; i < args.size(); ++i) {
-    const Value& v = args[i];
-    if (!looksLikeFlag(v)) {
-      positional_.push_back(v);
-      continue;
-    }
-    const std::string& written = v.asString();
-    const FlagDecl* flag = findFlag(flags, std::string_view(written).substr(1));
-    if (!flag) throw Error("Invalid flag '" + written + "'");
-    if (!flag->multiUse && has(flag->longName))
-      throw Error("Flag '" + written + "' can only be used once.");
-    int count = queryMode ? 0 : flag->argCount;
-    if (static_cast<std::size_t>(count) > args.size() - i - 1)
-      throw Error("Flag '" + written + "' must be passed " + std::to_string(count) +
-                  " argument(s).");
-    std::vector<Value> values(
-        args.begin() + static_cast<std::ptrdiff_t>(i + 1),
-        args.begin() + static_cast<std::ptrdiff_t>(i + 1 + static_cast<std::size_t>(count)));
-    i += static_cast<std::size_t>(count);
-    flags_.emplace_back(flag->longName, std::move(values));
-  }
+  FlagLine line = readFlags(flags, args);
+  if (!line.problems.empty()) throw Error(line.problems.front().text);
+  flags_.reserve(line.uses.size());
+  for (FlagUse& use : line.uses)
+    flags_.emplace_back(flags[use.decl].longName, std::move(use.values));
+  positional_ = std::move(line.positional);
+  query_ = line.query;
 }
 
 bool CommandArgs::has(const std::string& longName) const {

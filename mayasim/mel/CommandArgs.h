@@ -5,28 +5,24 @@
 //   mel::CommandArgs a("createNode", kFlags, args);
 //   if (a.has("name")) name = a.arg("name").asString();
 //
-// In query mode (a flag named "query" is set) every other flag takes no
-// argument, as in MEL: `textField -q -text tf1`.
+// The words are read by the flag grammar (mel/FlagGrammar.h): in query mode
+// every flag takes no argument, as in MEL: `textField -q -text tf1`.
 #pragma once
 
 #include <string>
+#include <utility>
 #include <vector>
 
-#include "mel/Interpreter.h"
+#include "mel/FlagGrammar.h"
+#include "mel/Value.h"
 
 namespace mel {
 
-struct FlagDecl {
-  std::string shortName;  // without the dash
-  std::string longName;   // without the dash
-  int argCount = 0;       // values that follow the flag outside query mode
-  bool multiUse = false;  // may be given several times
-};
-
 class CommandArgs {
  public:
-  // Throws mel::Error: "Invalid flag '-x'", "Flag '-x' must be passed a value.",
-  // "Flag '-x' can only be used once." ... with the command name where it helps.
+  // Throws mel::Error with the first problem the grammar met:
+  // "Invalid flag '-x'", "Flag '-x' must be passed 1 argument(s).",
+  // "Flag '-x' can only be used once.".
   CommandArgs(const std::string& command, const std::vector<FlagDecl>& flags, const Args& args);
 
   bool has(const std::string& longName) const;
@@ -37,13 +33,14 @@ class CommandArgs {
   // What is not a flag or a flag's argument, in order (object names...).
   const Args& positional() const { return positional_; }
 
-  bool query() const { return has("query"); }
+  bool query() const { return query_; }
   bool edit() const { return has("edit"); }
 
  private:
   std::string command_;
   std::vector<std::pair<std::string, std::vector<Value>>> flags_;  // by long name, in order
   Args positional_;
+  bool query_ = false;
 };
 
 // Common conversions for flag values, with MEL's error text on failure.

@@ -20,9 +20,6 @@ namespace mel {
 
 class Interpreter;
 
-// Arguments as the caller gave them, in order: flags arrive as strings
-// ("-n"), words as strings, numbers as numbers, arrays as arrays.
-using Args = std::vector<Value>;
 using CommandFn = std::function<Value(Interpreter&, const Args&)>;
 
 struct RunResult {

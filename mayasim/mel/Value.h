@@ -106,4 +106,8 @@ std::string formatFloat(double v);
 // The text of a vector in result echo: "<<1, 2.5, -3>>".
 std::string formatVectorLiteral(const Vector3& v);
 
+// A command's arguments as the caller gave them, in order: flags arrive as
+// strings ("-n"), words as strings, numbers as numbers, arrays as arrays.
+using Args = std::vector<Value>;
+
 }  // namespace mel

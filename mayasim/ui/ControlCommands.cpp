@@ -31,7 +31,7 @@ std::vector<mel::FlagDecl> buildFlags(Kind kind) {
   if (kind == Kind::RowLayout) {
     flags.push_back({"cw", "columnWidth", 2, true});
     for (int n = 1; n <= kMaxColumnWidthN; ++n)
-      flags.push_back({"cw" + std::to_string(n), columnWidthN(n), n});
+      flags.push_back({"cw" + std::to_string(n), columnWidthN(n), static_cast<std::size_t>(n)});
   }
   return flags;
 }

@@ -97,7 +97,7 @@ TEST_F(ArgParsing, BadInputFailsAndSaysWhy) {
     MStatus st;
     MArgDatabase db(fourFlags(), args({"-x", "-r", 2.0}), &st);
     EXPECT_FALSE(st);
-    EXPECT_EQ(out.text(), "// Error: Invalid flag: -x //\n");
+    EXPECT_EQ(out.text(), "// Error: Invalid flag '-x' //\n");
     double d = 0;
     EXPECT_TRUE(db.getFlagArgument("-r", 0, d));  // what could be read stays readable
     EXPECT_DOUBLE_EQ(d, 2.0);
@@ -156,6 +156,18 @@ TEST_F(ArgParsing, QueryModeAndMultiUse) {
   ASSERT_TRUE(st) << out.text();
   EXPECT_TRUE(query.isQuery());
   EXPECT_TRUE(query.isFlagSet("-r"));
+
+  // As for the built-in commands, -q may come last, and a queried flag then
+  // takes no value: "pCube1" is an object.
+  syntax.setObjectType(MSyntax::kStringObjects);
+  MArgDatabase queryLast(syntax, args({"-radius", "pCube1", "-q"}), &st);
+  ASSERT_TRUE(st) << out.text();
+  EXPECT_TRUE(queryLast.isQuery());
+  EXPECT_TRUE(queryLast.isFlagSet("-r"));
+  MStringArray objects;
+  queryLast.getObjects(objects);
+  ASSERT_EQ(objects.length(), 1u);
+  EXPECT_STREQ(objects[0].asChar(), "pCube1");
 
   MArgDatabase multi(syntax, args({"-a", "x", 1, "-add", "y", 2}), &st);
   ASSERT_TRUE(st) << out.text();

@@ -1,0 +1,73 @@
+#include "mel/FlagGrammar.h"
+
+#include <algorithm>
+#include <cctype>
+
+namespace mel {
+
+namespace {
+
+std::optional<std::size_t> findDecl(const std::vector<FlagDecl>& decls, std::string_view name) {
+  for (std::size_t i = 0; i < decls.size(); ++i)
+    if (decls[i].shortName == name || decls[i].longName == name) return i;
+  return std::nullopt;
+}
+
+bool queryRequested(const std::vector<FlagDecl>& decls, const Args& words) {
+  return std::any_of(words.begin(), words.end(), [&](const Value& w) {
+    std::optional<std::string_view> name = flagName(w);
+    if (!name) return false;
+    std::optional<std::size_t> d = findDecl(decls, *name);
+    return d && decls[*d].longName == "query";
+  });
+}
+
+}  // namespace
+
+std::optional<std::string_view> flagName(const Value& word) {
+  const std::string* s = word.stringIf();
+  if (!s || s->size() < 2 || (*s)[0] != '-' || !std::isalpha(static_cast<unsigned char>((*s)[1])))
+    return std::nullopt;
+  return std::string_view(*s).substr(1);
+}
+
+FlagLine readFlags(const std::vector<FlagDecl>& decls, const Args& words) {
+  FlagLine line;
+  line.query = queryRequested(decls, words);
+  std::vector<bool> given(decls.size(), false);
+
+  for (std::size_t i = 0; i < words.size(); ++i) {
+    std::optional<std::string_view> name = flagName(words[i]);
+    if (!name) {
+      line.positional.push_back(words[i]);
+      continue;
+    }
+    const std::string& written = *words[i].stringIf();
+    std::optional<std::size_t> d = findDecl(decls, *name);
+    if (!d) {
+      line.problems.push_back({FlagProblem::kUnknownFlag, i, "Invalid flag '" + written + "'"});
+      continue;
+    }
+    const FlagDecl& decl = decls[*d];
+    const std::size_t count = line.query ? 0 : decl.argCount;
+    if (count > words.size() - i - 1) {
+      line.problems.push_back(
+          {FlagProblem::kMissingValues, i,
+           "Flag '" + written + "' must be passed " + std::to_string(count) + " argument(s)."});
+      break;  // nothing follows that could be read
+    }
+    const auto first = words.begin() + static_cast<std::ptrdiff_t>(i + 1);
+    const auto last = first + static_cast<std::ptrdiff_t>(count);
+    i += count;
+    if (given[*d] && !decl.multiUse) {
+      line.problems.push_back(
+          {FlagProblem::kRepeatedFlag, i - count, "Flag '" + written + "' can only be used once."});
+      continue;
+    }
+    given[*d] = true;
+    line.uses.push_back({*d, i - count, std::vector<Value>(first, last)});
+  }
+  return line;
+}
+
+}  // namespace mel
