@@ -4,6 +4,7 @@
 #include <maya/MString.h>
 
 #include <cmath>
+#include <utility>
 
 #include "api/ObjectAccess.h"
 #include "api/ReturnStatus.h"
@@ -155,35 +156,33 @@ MStatus MPlug::setString(const MString& value) {
              [&](scene::Scene& s, const scene::Plug& p) { s.setString(p, mayasim::str(value)); });
 }
 
-MStatus MPlug::getValue(double& value) const {
+namespace {
+
+// `value` takes what `read` gives only when the plug could be read.
+template <typename T, typename Read>
+MStatus readInto(T& value, Read read) {
   MStatus s;
-  double v = asDouble(&s);
-  if (s) value = v;
+  T v = read(&s);
+  if (s) value = std::move(v);
   return s;
+}
+
+}  // namespace
+
+MStatus MPlug::getValue(double& value) const {
+  return readInto(value, [this](MStatus* s) { return asDouble(s); });
 }
 MStatus MPlug::getValue(float& value) const {
-  MStatus s;
-  float v = asFloat(&s);
-  if (s) value = v;
-  return s;
+  return readInto(value, [this](MStatus* s) { return asFloat(s); });
 }
 MStatus MPlug::getValue(int& value) const {
-  MStatus s;
-  int v = asInt(&s);
-  if (s) value = v;
-  return s;
+  return readInto(value, [this](MStatus* s) { return asInt(s); });
 }
 MStatus MPlug::getValue(bool& value) const {
-  MStatus s;
-  bool v = asBool(&s);
-  if (s) value = v;
-  return s;
+  return readInto(value, [this](MStatus* s) { return asBool(s); });
 }
 MStatus MPlug::getValue(MString& value) const {
-  MStatus s;
-  MString v = asString(&s);
-  if (s) value = v;
-  return s;
+  return readInto(value, [this](MStatus* s) { return asString(s); });
 }
 MStatus MPlug::setValue(double value) { return setDouble(value); }
 MStatus MPlug::setValue(float value) { return setFloat(value); }

@@ -320,114 +320,77 @@ void Scene::clear() {
 
 // ------------------------------------------------------------- replaying
 
-void Scene::revert(Change& c) {
-  switch (c.kind) {
-    case Change::Kind::CreateNode:
-      if (const Node* n = node(c.node)) {
-        c.data = snapshot(*n);
-        removeNode(c.node);
-      }
-      break;
-    case Change::Kind::DeleteNode:
-      if (c.data) restore(static_cast<const Snapshot&>(*c.data));
-      break;
-    case Change::Kind::SetValue:
-      if (Node* n = node(c.node)) {
-        setSlot(*n, n->type_->attr(c.attr), 0, c.before);
-        propagateDirty(Plug{c.node, c.attr});
-      }
-      break;
-    case Change::Kind::SetString:
-      if (Node* n = node(c.node)) {
-        storeString(*n, c.attr, static_cast<const StringData&>(*c.data).before);
-        propagateDirty(Plug{c.node, c.attr});
-      }
-      break;
-    case Change::Kind::Lock:
-      if (Node* n = node(c.node)) {
-        auto& f = n->flags_[static_cast<std::size_t>(c.attr)];
-        f = static_cast<std::uint8_t>(c.before != 0 ? (f | Node::kLocked) : (f & ~Node::kLocked));
-      }
-      break;
-    case Change::Kind::Connect:
-      removeLink(Plug{c.node, c.attr}, Plug{c.other, c.otherAttr});
-      break;
-    case Change::Kind::Disconnect:
-      if (node(c.node) && node(c.other)) {
-        addLink(Plug{c.node, c.attr}, Plug{c.other, c.otherAttr});
-        propagateDirty(Plug{c.node, c.attr});
-      }
-      break;
-    case Change::Kind::Rename:
-      if (Node* n = node(c.node)) changeName(*n, static_cast<const RenameData&>(*c.data).before);
-      break;
-    case Change::Kind::Reparent:
-      if (Node* n = node(c.node)) {
-        const auto& d = static_cast<const ReparentData&>(*c.data);
-        detachChild(*n);
-        if (d.before != kNoNode && node(d.before)) attachChild(*n, d.before, d.beforePosition);
-      }
-      break;
-    case Change::Kind::Select:
-      setSelection(static_cast<const SelectData&>(*c.data).before);
-      break;
-    case Change::Kind::Custom:
-      break;
-  }
-}
+void Scene::revert(Change& c) { replay(c, Side::kBefore); }
+void Scene::reapply(Change& c) { replay(c, Side::kAfter); }
 
-void Scene::reapply(Change& c) {
+// Undo and redo are one walk: undo puts back a change's "before" side and
+// redo its "after" side. A creation undone is a deletion redone, and a
+// connection undone a disconnection redone.
+void Scene::replay(Change& c, Side side) {
+  const bool after = side == Side::kAfter;
+  using Kind = Change::Kind;
   switch (c.kind) {
-    case Change::Kind::CreateNode:
-      if (c.data) restore(static_cast<const Snapshot&>(*c.data));
-      break;
-    case Change::Kind::DeleteNode:
-      if (const Node* n = node(c.node)) {
+    case Kind::CreateNode:
+    case Kind::DeleteNode:
+      if ((c.kind == Kind::CreateNode) == after) {
+        if (c.data) restore(static_cast<const Snapshot&>(*c.data));
+      } else if (const Node* n = node(c.node)) {
         c.data = snapshot(*n);
         removeNode(c.node);
       }
       break;
-    case Change::Kind::SetValue:
+    case Kind::SetValue:
       if (Node* n = node(c.node)) {
-        setSlot(*n, n->type_->attr(c.attr), 0, c.after);
+        setSlot(*n, n->type_->attr(c.attr), 0, after ? c.after : c.before);
         propagateDirty(Plug{c.node, c.attr});
       }
       break;
-    case Change::Kind::SetString:
+    case Kind::SetString:
       if (Node* n = node(c.node)) {
-        storeString(*n, c.attr, static_cast<const StringData&>(*c.data).after);
+        const auto& d = static_cast<const StringData&>(*c.data);
+        storeString(*n, c.attr, after ? d.after : d.before);
         propagateDirty(Plug{c.node, c.attr});
       }
       break;
-    case Change::Kind::Lock:
+    case Kind::Lock:
       if (Node* n = node(c.node)) {
         auto& f = n->flags_[static_cast<std::size_t>(c.attr)];
-        f = static_cast<std::uint8_t>(c.after != 0 ? (f | Node::kLocked) : (f & ~Node::kLocked));
+        const bool locked = (after ? c.after : c.before) != 0;
+        f = static_cast<std::uint8_t>(locked ? (f | Node::kLocked) : (f & ~Node::kLocked));
       }
       break;
-    case Change::Kind::Connect:
-      if (node(c.node) && node(c.other)) {
-        addLink(Plug{c.node, c.attr}, Plug{c.other, c.otherAttr});
-        propagateDirty(Plug{c.node, c.attr});
+    case Kind::Connect:
+    case Kind::Disconnect:
+      if ((c.kind == Kind::Connect) == after) {
+        if (node(c.node) && node(c.other)) {
+          addLink(Plug{c.node, c.attr}, Plug{c.other, c.otherAttr});
+          propagateDirty(Plug{c.node, c.attr});
+        }
+      } else {
+        removeLink(Plug{c.node, c.attr}, Plug{c.other, c.otherAttr});
       }
       break;
-    case Change::Kind::Disconnect:
-      removeLink(Plug{c.node, c.attr}, Plug{c.other, c.otherAttr});
+    case Kind::Rename:
+      if (Node* n = node(c.node)) {
+        const auto& d = static_cast<const RenameData&>(*c.data);
+        changeName(*n, after ? d.after : d.before);
+      }
       break;
-    case Change::Kind::Rename:
-      if (Node* n = node(c.node)) changeName(*n, static_cast<const RenameData&>(*c.data).after);
-      break;
-    case Change::Kind::Reparent:
+    case Kind::Reparent:
       if (Node* n = node(c.node)) {
         const auto& d = static_cast<const ReparentData&>(*c.data);
+        const NodeId parent = after ? d.after : d.before;
         detachChild(*n);
-        if (d.after != kNoNode && node(d.after)) attachChild(*n, d.after, -1);
+        if (parent != kNoNode && node(parent))
+          attachChild(*n, parent, after ? -1 : d.beforePosition);
       }
       break;
-    case Change::Kind::Select:
-      setSelection(static_cast<const SelectData&>(*c.data).after);
+    case Kind::Select: {
+      const auto& d = static_cast<const SelectData&>(*c.data);
+      setSelection(after ? d.after : d.before);
       break;
-    case Change::Kind::Custom:
+    }
+    case Kind::Custom:
       break;
   }
 }

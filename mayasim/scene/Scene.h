@@ -188,6 +188,8 @@ class Scene : private ChangeReplayer {
   // ChangeReplayer
   void revert(Change& change) override;
   void reapply(Change& change) override;
+  enum class Side { kBefore, kAfter };
+  void replay(Change& change, Side side);
 
   Node& live(NodeId id);  // throws scene::Error when not live
   const NodeType& creatableType(const std::string& typeName) const;
