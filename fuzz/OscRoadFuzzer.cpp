@@ -10,6 +10,7 @@
 
 #include "host/Host.h"
 #include "mel/Output.h"
+#include "osc/ExamplePacketListener.h"
 #include "plugin/PluginState.h"
 
 namespace {
@@ -41,7 +42,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   // A UDP payload is at most 65507 bytes; oscpack's socket reads at most 4098.
   if (size > 65507) return -1;
   const std::string datagram(reinterpret_cast<const char*>(data), size);
-  pluginState.oscListener.ProcessPacket(datagram.data(), static_cast<int>(datagram.size()),
-                                        IpEndpointName());
+  pluginState.oscListener->ProcessPacket(datagram.data(), static_cast<int>(datagram.size()),
+                                         IpEndpointName());
   return 0;
 }

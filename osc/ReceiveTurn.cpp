@@ -9,6 +9,7 @@
 #include <exception>
 #include <string>
 
+#include "osc/ExamplePacketListener.h"
 #include "plugin/LibraryErrorText.h"
 #include "plugin/PluginState.h"
 
@@ -50,7 +51,7 @@ class ReceiveLoop : private TimerListener {
 // destroyed before the plug-in state that owns the socket.
 ReceiveLoop* receiveLoop() {
   if (!pluginState.oscSocket) return nullptr;
-  static ReceiveLoop loop(*pluginState.oscSocket, pluginState.oscListener);
+  static ReceiveLoop loop(*pluginState.oscSocket, *pluginState.oscListener);
   return &loop;
 }
 

@@ -9,6 +9,7 @@
 #include <exception>
 #include <string>
 
+#include "osc/ExamplePacketListener.h"
 #include "plugin/LibraryErrorText.h"
 
 namespace {
@@ -43,13 +44,13 @@ PluginState pluginState;
 // Runs while the library is being loaded, so nothing may escape it: a socket
 // that cannot be had is recorded in `socketError`, and initializePlugin
 // refuses to register anything.
-PluginState::PluginState() {
+PluginState::PluginState() : oscListener(std::make_unique<ExamplePacketListener>()) {
   oscPort = oscPortFromEnvironment(socketError);
   if (oscPort == 0) return;
   try {
     errno = 0;
     oscSocket = std::make_unique<UdpListeningReceiveSocket>(
-        IpEndpointName(IpEndpointName::ANY_ADDRESS, oscPort), &oscListener);
+        IpEndpointName(IpEndpointName::ANY_ADDRESS, oscPort), oscListener.get());
   } catch (const std::exception& e) {
     const int reason = errno;
     socketError = zub::libraryErrorText(e.what()) + " on port " + std::to_string(oscPort);

@@ -13,8 +13,7 @@
 #include <memory>
 #include <string>
 
-#include "osc/ExamplePacketListener.h"
-
+class ExamplePacketListener;
 class UdpListeningReceiveSocket;
 
 constexpr int kTokenSlots = 10;         // mapping positions 0..9
@@ -42,8 +41,8 @@ struct PluginState {
   bool hiddenPicked = false;
   double imageScale = 0.0;
 
-  // The listener outlives the socket that refers to it.
-  ExamplePacketListener oscListener;
+  // The listener outlives the socket that refers to it. Never null.
+  std::unique_ptr<ExamplePacketListener> oscListener;
   // Null when the socket could not be created or bound; `socketError` then
   // says why and initializePlugin refuses to load.
   std::unique_ptr<UdpListeningReceiveSocket> oscSocket;
