@@ -2,6 +2,7 @@
 // where it starts; the evaluator switches on `kind` and casts.
 #pragma once
 
+#include <cstdint>
 #include <memory>
 #include <optional>
 #include <string>
@@ -52,15 +53,24 @@ struct LiteralExpr : Expr {
   Value value;
 };
 
+// Where an interpreter last found the variable a node names, and when
+// (Interpreter::Impl::lookup). Filled in while the tree runs.
+struct VariableCache {
+  mutable void* variable = nullptr;
+  mutable std::uint64_t epoch = 0;  // 0: never found
+};
+
 struct VariableExpr : Expr {  // $name
   VariableExpr() : Expr(ExprKind::Variable) {}
   std::string name;  // with the '$'
+  VariableCache cache;
 };
 
 struct IndexExpr : Expr {  // $name[index]
   IndexExpr() : Expr(ExprKind::Index) {}
   std::string name;
   ExprPtr index;
+  VariableCache cache;
 };
 
 struct ComponentExpr : Expr {  // $v.x

@@ -18,8 +18,10 @@ Value Interpreter::Impl::eval(const Expr& e) {
   switch (e.kind) {
     case ExprKind::Literal:
       return static_cast<const LiteralExpr&>(e).value;
-    case ExprKind::Variable:
-      return lookup(static_cast<const VariableExpr&>(e).name)->value;
+    case ExprKind::Variable: {
+      const auto& v = static_cast<const VariableExpr&>(e);
+      return lookup(v.name, v.cache).value;
+    }
     case ExprKind::Index:
       return evalIndex(static_cast<const IndexExpr&>(e));
     case ExprKind::Component:
@@ -114,16 +116,17 @@ Value Interpreter::Impl::evalArrayLiteral(const ArrayLiteralExpr& e) {
 Interpreter::Impl::Target Interpreter::Impl::targetOf(const Expr& target) {
   if (target.kind == ExprKind::Index) {
     const auto& ix = static_cast<const IndexExpr&>(target);
-    return {ix.name, eval(*ix.index).asInt()};
+    return {&ix.name, eval(*ix.index).asInt(), &ix.cache};
   }
-  return {static_cast<const VariableExpr&>(target).name, std::nullopt};
+  const auto& v = static_cast<const VariableExpr&>(target);
+  return {&v.name, std::nullopt, &v.cache};
 }
 
 Value Interpreter::Impl::currentValue(const Target& t) const {
-  const detail::VariablePtr& var = lookup(t.name);
-  if (t.index && var->value.isArray() && *t.index >= 0)
-    return var->value.element(static_cast<std::size_t>(*t.index));
-  return var->value;
+  const detail::Variable& var = lookup(*t.name, *t.cache);
+  if (t.index && var.value.isArray() && *t.index >= 0)
+    return var.value.element(static_cast<std::size_t>(*t.index));
+  return var.value;
 }
 
 Value Interpreter::Impl::assign(const AssignExpr& e, bool wantResult) {
@@ -132,7 +135,7 @@ Value Interpreter::Impl::assign(const AssignExpr& e, bool wantResult) {
   if (e.op && !t.index) {
     // One lookup for read and write; the variable exists, so storing is a
     // conversion to its type.
-    detail::Variable* var = lookup(t.name).get();
+    detail::Variable* var = &lookup(*t.name, *t.cache);
     std::string* text = var->value.stringIf();
     if (text && *e.op == BinaryOp::Add && !v.isArray()) {
       if (const std::string* tail = v.stringIf())
@@ -145,7 +148,7 @@ Value Interpreter::Impl::assign(const AssignExpr& e, bool wantResult) {
     return wantResult ? var->value : Value();
   }
   if (e.op) v = detail::binaryOp(*e.op, currentValue(t), v);
-  return store(t.name, t.index, v);
+  return store(*t.name, t.index, v);
 }
 
 void Interpreter::Impl::evalForEffect(const Expr& e) {
@@ -158,7 +161,7 @@ void Interpreter::Impl::evalForEffect(const Expr& e) {
 Value Interpreter::Impl::evalIncDec(const IncDecExpr& e) {
   const Target t = targetOf(*e.target);
   if (!t.index) {
-    detail::Variable* var = lookup(t.name).get();
+    detail::Variable* var = &lookup(*t.name, *t.cache);
     Value old = var->value;
     var->value = detail::binaryOp(e.increment ? BinaryOp::Add : BinaryOp::Sub, old, Value(1))
                      .convertTo(var->type);
@@ -166,7 +169,7 @@ Value Interpreter::Impl::evalIncDec(const IncDecExpr& e) {
   }
   Value old = currentValue(t);
   Value updated = detail::binaryOp(e.increment ? BinaryOp::Add : BinaryOp::Sub, old, Value(1));
-  Value stored = store(t.name, t.index, updated);
+  Value stored = store(*t.name, t.index, updated);
   return e.prefix ? stored : old;
 }
 

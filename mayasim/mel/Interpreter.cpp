@@ -2,6 +2,7 @@
 // the command table, globals and the script path.
 #include "mel/Interpreter.h"
 
+#include <algorithm>
 #include <cstdlib>
 
 #include "mel/Runtime.h"
@@ -47,10 +48,12 @@ Interpreter::Impl::FrameGuard::FrameGuard(Impl& impl, std::shared_ptr<FileContex
   f->file = std::move(file);
   f->proc = proc;
   impl.frames.push_back(std::move(f));
+  impl.scopesChanged();
 }
 
 Interpreter::Impl::ScopeGuard::ScopeGuard(Impl& impl) : impl_(impl) {
   impl.frame().scopes.push_back(std::make_shared<detail::Scope>());
+  impl.scopesChanged();
 }
 
 Interpreter::Impl::DepthGuard::DepthGuard(Impl& impl) : impl_(impl) {
@@ -148,6 +151,7 @@ bool Interpreter::hasCommand(const std::string& name) const {
 std::vector<std::string> Interpreter::commandNames() const {
   std::vector<std::string> names;
   for (const auto& [name, fn] : impl_->commands) names.push_back(name);
+  std::sort(names.begin(), names.end());
   return names;
 }
 
@@ -215,6 +219,7 @@ void Interpreter::resetGlobals() {
   I.globals.clear();
   I.globalProcs.clear();
   I.topScope->clear();
+  I.scopesChanged();
   I.typed->localProcs.clear();
   I.files.clear();
   I.lastError.clear();

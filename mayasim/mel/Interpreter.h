@@ -41,7 +41,7 @@ class Interpreter {
   bool registerCommand(const std::string& name, CommandFn fn);
   bool unregisterCommand(const std::string& name);
   bool hasCommand(const std::string& name) const;
-  std::vector<std::string> commandNames() const;
+  std::vector<std::string> commandNames() const;  // sorted
 
   // Parses and runs `source` at global scope. Errors are printed through
   // output() and reported in the result; nothing is thrown.

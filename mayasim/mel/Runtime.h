@@ -26,9 +26,43 @@ struct Variable {
   Value value;
 };
 using VariablePtr = std::shared_ptr<Variable>;
-// Names (with '$') to variables; a global is shared by every scope that
-// declares it.
-using Scope = std::unordered_map<std::string, VariablePtr>;
+
+// The variables one block declared, by name (with '$'); a global is shared
+// by every scope that declares it. Blocks declare few variables, so they are
+// kept in a list searched by hash before the name is compared; a scope that
+// grows large (the global level of a long script) gets an index.
+class Scope {
+ public:
+  // FNV-1a: variable names are short, and this inlines where a library hash
+  // would be a call.
+  static std::size_t hashOf(const std::string& name) {
+    std::size_t h = 14695981039346656037ull;
+    for (unsigned char c : name) h = (h ^ c) * 1099511628211ull;
+    return h;
+  }
+
+  VariablePtr* find(const std::string& name, std::size_t hash);
+  const VariablePtr* find(const std::string& name, std::size_t hash) const;
+  // Binds `name` to `var`, replacing what it was bound to.
+  void bind(const std::string& name, std::size_t hash, VariablePtr var);
+  void clear();
+
+ private:
+  static constexpr std::size_t kListedAtMost = 16;
+  struct Entry {
+    std::size_t hash;
+    std::string name;
+    VariablePtr var;
+  };
+  std::vector<Entry> entries_;
+  std::unordered_map<std::string, std::size_t> index_;  // into entries_, once large
+};
+
+// Every global variable, by name.
+using Globals = std::unordered_map<std::string, VariablePtr>;
+
+// A number no interpreter has used for its scopes' state before.
+std::uint64_t newScopeEpoch();
 
 struct FileContext;
 
@@ -42,7 +76,7 @@ struct Proc {
 // One source of procs: a file, or everything typed interactively.
 struct FileContext {
   std::string name;  // empty for typed text
-  std::map<std::string, Proc> localProcs;
+  std::unordered_map<std::string, Proc> localProcs;
 };
 
 enum class Flow { Normal, Break, Continue, Return };
@@ -68,12 +102,17 @@ struct Interpreter::Impl {
   explicit Impl(Interpreter& owner);
 
   Interpreter& self;
-  std::map<std::string, CommandFn> commands;
-  std::map<std::string, detail::Proc> globalProcs;
-  detail::Scope globals;
+  std::unordered_map<std::string, CommandFn> commands;
+  std::unordered_map<std::string, detail::Proc> globalProcs;
+  detail::Globals globals;
   std::shared_ptr<detail::Scope>
       topScope;  // global-level variables of typed text, kept between runs
   std::shared_ptr<detail::FileContext> typed;
+  // Changes whenever a variable lookup could find something else: a frame
+  // or a block scope comes or goes, a name is bound, the globals are reset.
+  // Within one epoch a node finds its variable where it found it last.
+  std::uint64_t scopeEpoch = detail::newScopeEpoch();
+  void scopesChanged() { scopeEpoch = detail::newScopeEpoch(); }
   std::map<std::string, std::shared_ptr<detail::FileContext>> files;
   std::vector<std::unique_ptr<detail::Frame>> frames;
   detail::Location location;
@@ -133,8 +172,9 @@ struct Interpreter::Impl {
   // What an assignment or ++/-- writes to: a variable, or one element of it,
   // and the value that target holds now.
   struct Target {
-    std::string name;
+    const std::string* name;
     std::optional<long long> index;
+    const VariableCache* cache;
   };
   Target targetOf(const Expr& target);
   Value currentValue(const Target& t) const;
@@ -153,6 +193,8 @@ struct Interpreter::Impl {
   // that may run MEL.
   const detail::VariablePtr& find(const std::string& name) const;
   const detail::VariablePtr& lookup(const std::string& name) const;  // throws when undeclared
+  // The same through a node's cache: valid until the scopes change.
+  detail::Variable& lookup(const std::string& name, const VariableCache& cache) const;
   detail::VariablePtr declareLocal(const std::string& name, ValueType type);
   detail::VariablePtr declareGlobal(const std::string& name, ValueType type, bool& created);
   // Stores v into a variable or an array element (index), declaring an
@@ -173,7 +215,10 @@ struct Interpreter::Impl {
   class FrameGuard {
    public:
     FrameGuard(Impl& impl, std::shared_ptr<detail::FileContext> file, const ProcDef* proc);
-    ~FrameGuard() { impl_.frames.pop_back(); }
+    ~FrameGuard() {
+      impl_.frames.pop_back();
+      impl_.scopesChanged();
+    }
     FrameGuard(const FrameGuard&) = delete;
     FrameGuard& operator=(const FrameGuard&) = delete;
 
@@ -185,7 +230,10 @@ struct Interpreter::Impl {
   class ScopeGuard {
    public:
     explicit ScopeGuard(Impl& impl);
-    ~ScopeGuard() { impl_.frame().scopes.pop_back(); }
+    ~ScopeGuard() {
+      impl_.frame().scopes.pop_back();
+      impl_.scopesChanged();
+    }
     ScopeGuard(const ScopeGuard&) = delete;
     ScopeGuard& operator=(const ScopeGuard&) = delete;
 

@@ -2,6 +2,9 @@
 // declaration (local and global), and stores with MEL's conversions.
 #include "mel/Runtime.h"
 
+#include <atomic>
+#include <utility>
+
 namespace mel {
 
 using detail::Variable;
@@ -15,14 +18,54 @@ namespace {
 
 }  // namespace
 
+namespace detail {
+
+const VariablePtr* Scope::find(const std::string& name, std::size_t hash) const {
+  if (!index_.empty()) {
+    auto it = index_.find(name);
+    return it == index_.end() ? nullptr : &entries_[it->second].var;
+  }
+  for (const Entry& e : entries_)
+    if (e.hash == hash && e.name == name) return &e.var;
+  return nullptr;
+}
+
+VariablePtr* Scope::find(const std::string& name, std::size_t hash) {
+  return const_cast<VariablePtr*>(std::as_const(*this).find(name, hash));
+}
+
+void Scope::bind(const std::string& name, std::size_t hash, VariablePtr var) {
+  if (VariablePtr* bound = find(name, hash)) {
+    *bound = std::move(var);
+    return;
+  }
+  entries_.push_back({hash, name, std::move(var)});
+  if (!index_.empty()) {
+    index_.emplace(name, entries_.size() - 1);
+  } else if (entries_.size() > kListedAtMost) {
+    for (std::size_t i = 0; i < entries_.size(); ++i) index_.emplace(entries_[i].name, i);
+  }
+}
+
+std::uint64_t newScopeEpoch() {
+  static std::atomic<std::uint64_t> last{0};
+  return last.fetch_add(1, std::memory_order_relaxed) + 1;
+}
+
+void Scope::clear() {
+  entries_.clear();
+  index_.clear();
+}
+
+}  // namespace detail
+
 const VariablePtr& Interpreter::Impl::find(const std::string& name) const {
   static const VariablePtr kNone;
   if (frames.empty()) return kNone;
+  const std::size_t hash = detail::Scope::hashOf(name);
   const auto& scopes = frames.back()->scopes;
-  for (auto it = scopes.rbegin(); it != scopes.rend(); ++it) {
-    auto found = (*it)->find(name);
-    if (found != (*it)->end()) return found->second;
-  }
+  for (auto it = scopes.rbegin(); it != scopes.rend(); ++it)
+    if (const VariablePtr* found = (*it)->find(name, hash)) return *found;
   return kNone;
 }
 
@@ -32,15 +75,24 @@ const VariablePtr& Interpreter::Impl::lookup(const std::string& name) const {
   return var;
 }
 
+Variable& Interpreter::Impl::lookup(const std::string& name, const VariableCache& cache) const {
+  if (cache.epoch != scopeEpoch) {
+    cache.variable = lookup(name).get();
+    cache.epoch = scopeEpoch;
+  }
+  return *static_cast<Variable*>(cache.variable);
+}
+
 VariablePtr Interpreter::Impl::declareLocal(const std::string& name, ValueType type) {
   detail::Scope& scope = *frame().scopes.back();
-  auto it = scope.find(name);
-  if (it != scope.end()) {
-    if (it->second->type != type) redeclared(name);
-    return it->second;
+  const std::size_t hash = detail::Scope::hashOf(name);
+  if (const VariablePtr* bound = scope.find(name, hash)) {
+    if ((*bound)->type != type) redeclared(name);
+    return *bound;
   }
   auto var = std::make_shared<Variable>(Variable{type, Value::zero(type)});
-  scope.emplace(name, var);
+  scope.bind(name, hash, var);
+  scopesChanged();
   return var;
 }
 
@@ -54,9 +106,11 @@ VariablePtr Interpreter::Impl::declareGlobal(const std::string& name, ValueType 
     redeclared(name);
 
   detail::Scope& scope = *frame().scopes.back();
-  auto it = scope.find(name);
-  if (it != scope.end() && it->second != var && it->second->type != type) redeclared(name);
-  scope[name] = var;
+  const std::size_t hash = detail::Scope::hashOf(name);
+  const VariablePtr* bound = scope.find(name, hash);
+  if (bound && *bound != var && (*bound)->type != type) redeclared(name);
+  scope.bind(name, hash, var);
+  scopesChanged();
   return var;
 }
 
