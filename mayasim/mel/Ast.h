@@ -57,7 +57,8 @@ struct LiteralExpr : Expr {
 // (Interpreter::Impl::lookup). Filled in while the tree runs.
 struct VariableCache {
   mutable void* variable = nullptr;
-  mutable std::uint64_t epoch = 0;  // 0: never found
+  mutable std::uint64_t frameEpoch = 0;  // 0: never found
+  mutable std::uint64_t sharedEpoch = 0;
 };
 
 struct VariableExpr : Expr {  // $name

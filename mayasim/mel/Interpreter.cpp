@@ -48,12 +48,11 @@ Interpreter::Impl::FrameGuard::FrameGuard(Impl& impl, std::shared_ptr<FileContex
   f->file = std::move(file);
   f->proc = proc;
   impl.frames.push_back(std::move(f));
-  impl.scopesChanged();
 }
 
 Interpreter::Impl::ScopeGuard::ScopeGuard(Impl& impl) : impl_(impl) {
   impl.frame().scopes.push_back(std::make_shared<detail::Scope>());
-  impl.scopesChanged();
+  impl.frame().epoch = detail::newScopeEpoch();
 }
 
 Interpreter::Impl::DepthGuard::DepthGuard(Impl& impl) : impl_(impl) {
@@ -219,7 +218,7 @@ void Interpreter::resetGlobals() {
   I.globals.clear();
   I.globalProcs.clear();
   I.topScope->clear();
-  I.scopesChanged();
+  I.sharedEpoch = detail::newScopeEpoch();
   I.typed->localProcs.clear();
   I.files.clear();
   I.lastError.clear();

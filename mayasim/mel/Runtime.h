@@ -84,6 +84,9 @@ enum class Flow { Normal, Break, Continue, Return };
 // One activation: the global level of a script, or a proc call.
 struct Frame {
   std::vector<std::shared_ptr<Scope>> scopes;  // innermost last
+  // Changes whenever a block scope of this frame comes or goes or binds a
+  // name; see Interpreter::Impl::lookup.
+  std::uint64_t epoch = newScopeEpoch();
   std::shared_ptr<FileContext> file;
   const ProcDef* proc = nullptr;
   bool returned = false;
@@ -108,11 +111,13 @@ struct Interpreter::Impl {
   std::shared_ptr<detail::Scope>
       topScope;  // global-level variables of typed text, kept between runs
   std::shared_ptr<detail::FileContext> typed;
-  // Changes whenever a variable lookup could find something else: a frame
-  // or a block scope comes or goes, a name is bound, the globals are reset.
-  // Within one epoch a node finds its variable where it found it last.
-  std::uint64_t scopeEpoch = detail::newScopeEpoch();
-  void scopesChanged() { scopeEpoch = detail::newScopeEpoch(); }
+  // A variable node finds its variable where it found it last while neither
+  // the running frame's epoch nor this one has changed. This one changes when
+  // the scope that frames share (typed text's global level) binds a name or
+  // the globals are reset.
+  std::uint64_t sharedEpoch = detail::newScopeEpoch();
+  // After a name was bound in `scope`, the innermost scope of the running frame.
+  void bound(const detail::Scope& scope);
   std::map<std::string, std::shared_ptr<detail::FileContext>> files;
   std::vector<std::unique_ptr<detail::Frame>> frames;
   detail::Location location;
@@ -215,10 +220,7 @@ struct Interpreter::Impl {
   class FrameGuard {
    public:
     FrameGuard(Impl& impl, std::shared_ptr<detail::FileContext> file, const ProcDef* proc);
-    ~FrameGuard() {
-      impl_.frames.pop_back();
-      impl_.scopesChanged();
-    }
+    ~FrameGuard() { impl_.frames.pop_back(); }
     FrameGuard(const FrameGuard&) = delete;
     FrameGuard& operator=(const FrameGuard&) = delete;
 
@@ -232,7 +234,7 @@ struct Interpreter::Impl {
     explicit ScopeGuard(Impl& impl);
     ~ScopeGuard() {
       impl_.frame().scopes.pop_back();
-      impl_.scopesChanged();
+      impl_.frame().epoch = detail::newScopeEpoch();
     }
     ScopeGuard(const ScopeGuard&) = delete;
     ScopeGuard& operator=(const ScopeGuard&) = delete;

@@ -76,11 +76,21 @@ const VariablePtr& Interpreter::Impl::lookup(const std::string& name) const {
 }
 
 Variable& Interpreter::Impl::lookup(const std::string& name, const VariableCache& cache) const {
-  if (cache.epoch != scopeEpoch) {
+  if (frames.empty()) return *lookup(name);
+  const detail::Frame& running = *frames.back();
+  if (cache.frameEpoch != running.epoch || cache.sharedEpoch != sharedEpoch) {
     cache.variable = lookup(name).get();
-    cache.epoch = scopeEpoch;
+    cache.frameEpoch = running.epoch;
+    cache.sharedEpoch = sharedEpoch;
   }
   return *static_cast<Variable*>(cache.variable);
+}
+
+void Interpreter::Impl::bound(const detail::Scope& scope) {
+  if (&scope == topScope.get())
+    sharedEpoch = detail::newScopeEpoch();
+  else
+    frame().epoch = detail::newScopeEpoch();
 }
 
 VariablePtr Interpreter::Impl::declareLocal(const std::string& name, ValueType type) {
@@ -92,7 +102,7 @@ VariablePtr Interpreter::Impl::declareLocal(const std::string& name, ValueType t
   }
   auto var = std::make_shared<Variable>(Variable{type, Value::zero(type)});
   scope.bind(name, hash, var);
-  scopesChanged();
+  bound(scope);
   return var;
 }
 
@@ -107,10 +117,10 @@ VariablePtr Interpreter::Impl::declareGlobal(const std::string& name, ValueType 
 
   detail::Scope& scope = *frame().scopes.back();
   const std::size_t hash = detail::Scope::hashOf(name);
-  const VariablePtr* bound = scope.find(name, hash);
-  if (bound && *bound != var && (*bound)->type != type) redeclared(name);
+  const VariablePtr* before = scope.find(name, hash);
+  if (before && *before != var && (*before)->type != type) redeclared(name);
   scope.bind(name, hash, var);
-  scopesChanged();
+  bound(scope);
   return var;
 }
 

@@ -84,3 +84,23 @@ TEST_F(VariablesTest, ClearAndTokenizeWriteIntoTheCallersArray) {
   EXPECT_EQ(value("string $w[]; tokenize \"one two  three\" $w; $w[2];"), Value("three"));
   EXPECT_EQ(value("int $c[] = {1, 2}; clear $c; size($c);"), Value(0));
 }
+
+// A variable node remembers where it found its variable; each case here
+// changes what the same node must find while it runs again.
+TEST_F(VariablesTest, TheSameNodeFindsWhatItsScopeHoldsNow) {
+  // A block's first statement sees the outer $x on every pass, even after
+  // the previous pass declared an inner one.
+  EXPECT_EQ(out("int $x = 1; int $i; for ($i = 0; $i < 2; $i++) "
+                "{ print $x; int $x = 5; print $x; }"),
+            "1515");
+  // The same $n in every activation of a recursive proc, read after the
+  // deeper calls have run.
+  EXPECT_EQ(value("proc int fact(int $n) { if ($n <= 1) return 1; return fact($n - 1) * $n; } "
+                  "fact(6);"),
+            Value(720));
+  // The global level of typed text is shared with eval: eval binding the
+  // name to a global makes the loop's $x that global from then on.
+  EXPECT_EQ(out("int $x = 1; int $i; for ($i = 0; $i < 3; $i++) "
+                "{ print $x; if ($i == 0) eval(\"global int $x = 7;\"); }"),
+            "177");
+}
