@@ -16,6 +16,9 @@ namespace {
 constexpr int kMaxDepth = 1000;
 // C++ stack that nested MEL may use below the outermost entry point.
 constexpr std::uintptr_t kStackBudget = 4u << 20;
+// Ended frames and scopes kept for reuse.
+constexpr std::size_t kSpareFrames = 32;
+constexpr std::size_t kSpareScopes = 64;
 
 std::vector<std::string> splitPath(const char* text) {
   std::vector<std::string> dirs;
@@ -40,19 +43,60 @@ std::string resultText(const Value& v) {
 Interpreter::Impl::FrameGuard::FrameGuard(Impl& impl, std::shared_ptr<FileContext> file,
                                           const ProcDef* proc)
     : impl_(impl) {
-  auto f = std::make_unique<detail::Frame>();
+  std::unique_ptr<detail::Frame> f;
+  if (impl.spareFrames.empty()) {
+    f = std::make_unique<detail::Frame>();
+  } else {
+    f = std::move(impl.spareFrames.back());
+    impl.spareFrames.pop_back();
+  }
   // Typed text (and eval) shares one global level that lasts between runs,
   // as in an interactive session; a file's global level lasts one run.
   bool typedText = !proc && file == impl.typed;
-  f->scopes.push_back(typedText ? impl.topScope : std::make_shared<detail::Scope>());
+  f->scopes.push_back(typedText ? impl.topScope : impl.takeScope());
   f->file = std::move(file);
   f->proc = proc;
   impl.frames.push_back(std::move(f));
 }
 
+void Interpreter::Impl::popFrame() {
+  std::unique_ptr<detail::Frame> f = std::move(frames.back());
+  frames.pop_back();
+  for (std::shared_ptr<detail::Scope>& scope : f->scopes) spareScope(std::move(scope));
+  if (spareFrames.size() >= kSpareFrames) return;
+  f->scopes.clear();
+  f->file.reset();
+  f->proc = nullptr;
+  f->returned = false;
+  f->returnValue = Value();
+  f->epoch = detail::newScopeEpoch();
+  spareFrames.push_back(std::move(f));
+}
+
+std::shared_ptr<detail::Scope> Interpreter::Impl::takeScope() {
+  if (spareScopes.empty()) return std::make_shared<detail::Scope>();
+  std::shared_ptr<detail::Scope> scope = std::move(spareScopes.back());
+  spareScopes.pop_back();
+  return scope;
+}
+
+// Only a scope nothing else holds is kept: typed text's global level lasts.
+void Interpreter::Impl::spareScope(std::shared_ptr<detail::Scope> scope) {
+  if (scope.use_count() != 1 || spareScopes.size() >= kSpareScopes) return;
+  scope->clear();
+  spareScopes.push_back(std::move(scope));
+}
+
 Interpreter::Impl::ScopeGuard::ScopeGuard(Impl& impl) : impl_(impl) {
-  impl.frame().scopes.push_back(std::make_shared<detail::Scope>());
+  impl.frame().scopes.push_back(impl.takeScope());
   impl.frame().epoch = detail::newScopeEpoch();
+}
+
+Interpreter::Impl::ScopeGuard::~ScopeGuard() {
+  std::shared_ptr<detail::Scope> scope = std::move(impl_.frame().scopes.back());
+  impl_.frame().scopes.pop_back();
+  impl_.frame().epoch = detail::newScopeEpoch();
+  impl_.spareScope(std::move(scope));
 }
 
 Interpreter::Impl::DepthGuard::DepthGuard(Impl& impl) : impl_(impl) {

@@ -120,6 +120,13 @@ struct Interpreter::Impl {
   void bound(const detail::Scope& scope);
   std::map<std::string, std::shared_ptr<detail::FileContext>> files;
   std::vector<std::unique_ptr<detail::Frame>> frames;
+  // Frames and scopes that ended, kept for the next call or block so that
+  // neither costs an allocation (a few, cleared; see FrameGuard, ScopeGuard).
+  std::vector<std::unique_ptr<detail::Frame>> spareFrames;
+  std::vector<std::shared_ptr<detail::Scope>> spareScopes;
+  std::shared_ptr<detail::Scope> takeScope();
+  void spareScope(std::shared_ptr<detail::Scope> scope);
+  void popFrame();
   detail::Location location;
   int depth = 0;                 // nested proc calls, runs and sources
   int runDepth = 0;              // nested Interpreter::run calls
@@ -220,7 +227,7 @@ struct Interpreter::Impl {
   class FrameGuard {
    public:
     FrameGuard(Impl& impl, std::shared_ptr<detail::FileContext> file, const ProcDef* proc);
-    ~FrameGuard() { impl_.frames.pop_back(); }
+    ~FrameGuard() { impl_.popFrame(); }
     FrameGuard(const FrameGuard&) = delete;
     FrameGuard& operator=(const FrameGuard&) = delete;
 
@@ -232,10 +239,7 @@ struct Interpreter::Impl {
   class ScopeGuard {
    public:
     explicit ScopeGuard(Impl& impl);
-    ~ScopeGuard() {
-      impl_.frame().scopes.pop_back();
-      impl_.frame().epoch = detail::newScopeEpoch();
-    }
+    ~ScopeGuard();
     ScopeGuard(const ScopeGuard&) = delete;
     ScopeGuard& operator=(const ScopeGuard&) = delete;
 
