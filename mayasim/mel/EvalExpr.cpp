@@ -1,4 +1,7 @@
 // Evaluating expressions.
+#include <cstdint>
+#include <utility>
+
 #include "mel/Operators.h"
 #include "mel/Runtime.h"
 
@@ -73,7 +76,20 @@ Value Interpreter::Impl::evalUnary(const UnaryExpr& u) {
   return detail::negate(operand);
 }
 
+const Value* Interpreter::Impl::peek(const Expr& e) const {
+  if (e.kind == ExprKind::Literal) return &static_cast<const LiteralExpr&>(e).value;
+  if (e.kind == ExprKind::Variable) {
+    const auto& v = static_cast<const VariableExpr&>(e);
+    return &lookup(v.name, v.cache).value;
+  }
+  return nullptr;
+}
+
 Value Interpreter::Impl::evalBinary(const BinaryExpr& b) {
+  // Two operands that need no evaluation are read in place: nothing runs
+  // between the two reads that could change either.
+  if (const Value* left = peek(*b.left))
+    if (const Value* right = peek(*b.right)) return detail::binaryOp(b.op, *left, *right);
   Value left = eval(*b.left);
   return detail::binaryOp(b.op, left, eval(*b.right));
 }
@@ -131,22 +147,32 @@ Value Interpreter::Impl::currentValue(const Target& t) const {
 
 Value Interpreter::Impl::assign(const AssignExpr& e, bool wantResult) {
   const Target t = targetOf(*e.target);
-  Value v = eval(*e.value);
   if (e.op && !t.index) {
+    // A literal or variable operand is read in place; nothing runs between
+    // reading it and the update.
+    Value computed;
+    const Value* operand = peek(*e.value);
+    if (!operand) {
+      computed = eval(*e.value);
+      operand = &computed;
+    }
     // One lookup for read and write; the variable exists, so storing is a
     // conversion to its type.
     detail::Variable* var = &lookup(*t.name, *t.cache);
     std::string* text = var->value.stringIf();
-    if (text && *e.op == BinaryOp::Add && !v.isArray()) {
-      if (const std::string* tail = v.stringIf())
+    if (text && *e.op == BinaryOp::Add && !operand->isArray()) {
+      if (const std::string* tail = operand->stringIf())
         *text += *tail;
       else
-        *text += v.asString();
+        *text += operand->asString();
     } else {
-      var->value = detail::binaryOp(*e.op, var->value, v).convertTo(var->type);
+      Value result = detail::binaryOp(*e.op, var->value, *operand);
+      if (result.type() != var->type) result = result.convertTo(var->type);
+      var->value = std::move(result);
     }
     return wantResult ? var->value : Value();
   }
+  Value v = eval(*e.value);
   if (e.op) v = detail::binaryOp(*e.op, currentValue(t), v);
   return store(*t.name, t.index, v);
 }
@@ -162,6 +188,12 @@ Value Interpreter::Impl::evalIncDec(const IncDecExpr& e) {
   const Target t = targetOf(*e.target);
   if (!t.index) {
     detail::Variable* var = &lookup(*t.name, *t.cache);
+    if (int* n = var->value.intIf(); n && var->type == ValueType::Int) {
+      // int arithmetic is 32-bit and wraps.
+      const int old = *n;
+      *n = static_cast<int>(static_cast<std::uint32_t>(old) + (e.increment ? 1u : ~0u));
+      return Value(e.prefix ? *n : old);
+    }
     Value old = var->value;
     var->value = detail::binaryOp(e.increment ? BinaryOp::Add : BinaryOp::Sub, old, Value(1))
                      .convertTo(var->type);

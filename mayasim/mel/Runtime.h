@@ -179,6 +179,9 @@ struct Interpreter::Impl {
   Value evalVectorLiteral(const VectorLiteralExpr& e);
   Value evalUnary(const UnaryExpr& e);
   Value evalBinary(const BinaryExpr& e);
+  // The value of a literal or a variable node, read in place; null for any
+  // other node, whose value has to be computed.
+  const Value* peek(const Expr& e) const;
   Value evalLogical(const LogicalExpr& e);
   Value evalArrayLiteral(const ArrayLiteralExpr& e);
   // What an assignment or ++/-- writes to: a variable, or one element of it,

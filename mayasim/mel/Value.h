@@ -39,6 +39,7 @@ class Value {
   // The text of a string value, to change in place; null for other types.
   std::string* stringIf() { return std::get_if<std::string>(&data_); }
   const std::string* stringIf() const { return std::get_if<std::string>(&data_); }
+  int* intIf() { return std::get_if<int>(&data_); }
   const int* intIf() const { return std::get_if<int>(&data_); }
 
   // A zero value of a type: 0, 0.0, "", <<0, 0, 0>> or an empty array.

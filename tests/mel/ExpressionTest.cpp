@@ -26,6 +26,11 @@ TEST_F(ExpressionTest, IntArithmeticWrapsAt32Bits) {
   EXPECT_EQ(value("0xff;"), Value(255));
   EXPECT_EQ(value("0xffffffff;"), Value(-1));
   EXPECT_EQ(value("-2147483648 / -1;").isNumber(), true);  // no trap
+  // ++ and -- on an int variable are updated in place, and wrap the same way.
+  EXPECT_EQ(value("int $m = 2147483647; $m++; $m;"), Value(-2147483647 - 1));
+  EXPECT_EQ(value("int $n = -2147483647 - 1; int $old = $n--; $old - $n;"), Value(1));
+  EXPECT_EQ(value("float $f = 1.5; $f++; $f;"), Value(2.5));
+  EXPECT_EQ(value("int $x = 1073741824; $x += $x; $x;"), Value(-2147483647 - 1));
 }
 
 TEST_F(ExpressionTest, EveryOperatorOnTwoInts) {
