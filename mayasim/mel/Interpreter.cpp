@@ -80,9 +80,10 @@ std::shared_ptr<detail::Scope> Interpreter::Impl::takeScope() {
   return scope;
 }
 
-// Only a scope nothing else holds is kept: typed text's global level lasts.
+// Only a small scope that nothing else holds is kept: typed text's global
+// level lasts, and a scope that grew large gives its memory back.
 void Interpreter::Impl::spareScope(std::shared_ptr<detail::Scope> scope) {
-  if (scope.use_count() != 1 || spareScopes.size() >= kSpareScopes) return;
+  if (scope.use_count() != 1 || !scope->stayedSmall() || spareScopes.size() >= kSpareScopes) return;
   scope->clear();
   spareScopes.push_back(std::move(scope));
 }

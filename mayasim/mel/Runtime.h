@@ -46,6 +46,9 @@ class Scope {
   // Binds `name` to `var`, replacing what it was bound to.
   void bind(const std::string& name, std::size_t hash, VariablePtr var);
   void clear();
+  // Whether it never grew past a list, so that keeping it for reuse keeps
+  // little memory.
+  bool stayedSmall() const { return entries_.capacity() <= kListedAtMost; }
 
  private:
   static constexpr std::size_t kListedAtMost = 16;
