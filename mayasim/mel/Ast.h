@@ -53,10 +53,14 @@ struct LiteralExpr : Expr {
   Value value;
 };
 
+namespace detail {
+struct Variable;
+}
+
 // Where an interpreter last found the variable a node names, and when
 // (Interpreter::Impl::lookup). Filled in while the tree runs.
 struct VariableCache {
-  mutable void* variable = nullptr;
+  mutable detail::Variable* variable = nullptr;
   mutable std::uint64_t frameEpoch = 0;  // 0: never found
   mutable std::uint64_t sharedEpoch = 0;
 };

@@ -1,5 +1,4 @@
 // Evaluating expressions.
-#include <cstdint>
 #include <utility>
 
 #include "mel/Operators.h"
@@ -189,9 +188,8 @@ Value Interpreter::Impl::evalIncDec(const IncDecExpr& e) {
   if (!t.index) {
     detail::Variable* var = &lookup(*t.name, *t.cache);
     if (int* n = var->value.intIf(); n && var->type == ValueType::Int) {
-      // int arithmetic is 32-bit and wraps.
       const int old = *n;
-      *n = static_cast<int>(static_cast<std::uint32_t>(old) + (e.increment ? 1u : ~0u));
+      *n = detail::wrap(static_cast<long long>(old) + (e.increment ? 1 : -1));
       return Value(e.prefix ? *n : old);
     }
     Value old = var->value;

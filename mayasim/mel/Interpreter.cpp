@@ -64,12 +64,11 @@ void Interpreter::Impl::popFrame() {
   frames.pop_back();
   for (std::shared_ptr<detail::Scope>& scope : f->scopes) spareScope(std::move(scope));
   if (spareFrames.size() >= kSpareFrames) return;
-  f->scopes.clear();
-  f->file.reset();
-  f->proc = nullptr;
-  f->returned = false;
-  f->returnValue = Value();
-  f->epoch = detail::newScopeEpoch();
+  // A fresh frame (and epoch) that keeps the scope list's memory.
+  std::vector<std::shared_ptr<detail::Scope>> scopes = std::move(f->scopes);
+  scopes.clear();
+  *f = detail::Frame();
+  f->scopes = std::move(scopes);
   spareFrames.push_back(std::move(f));
 }
 

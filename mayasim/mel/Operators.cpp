@@ -45,11 +45,6 @@ const char* opText(BinaryOp op) {
               Value::typeName(v.type()) + ".");
 }
 
-// int arithmetic is 32-bit and wraps.
-int wrap(long long v) {
-  return static_cast<int>(static_cast<std::uint32_t>(static_cast<std::uint64_t>(v)));
-}
-
 // A string used as a number: "5" is an int, "2.5" a float.
 Value numeric(BinaryOp op, const Value& v) {
   if (v.isNumber() || v.isVector()) return v;
@@ -198,6 +193,10 @@ Value negate(const Value& v) {
   if (v.isInt()) return Value(wrap(-static_cast<long long>(v.asInt())));
   Value n = numeric(BinaryOp::Sub, v);
   return n.isInt() ? Value(wrap(-static_cast<long long>(n.asInt()))) : Value(-n.asFloat());
+}
+
+int wrap(long long v) {
+  return static_cast<int>(static_cast<std::uint32_t>(static_cast<std::uint64_t>(v)));
 }
 
 }  // namespace mel::detail

@@ -11,5 +11,7 @@ namespace mel::detail {
 // "Division by zero" for an integer (or modulo) division by zero.
 Value binaryOp(BinaryOp op, const Value& a, const Value& b);
 Value negate(const Value& v);
+// int arithmetic is 32-bit and wraps: the int that `v` wraps to.
+int wrap(long long v);
 
 }  // namespace mel::detail

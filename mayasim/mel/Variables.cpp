@@ -47,14 +47,14 @@ void Scope::bind(const std::string& name, std::size_t hash, VariablePtr var) {
   }
 }
 
-std::uint64_t newScopeEpoch() {
-  static std::atomic<std::uint64_t> last{0};
-  return last.fetch_add(1, std::memory_order_relaxed) + 1;
-}
-
 void Scope::clear() {
   entries_.clear();
   index_.clear();
+}
+
+std::uint64_t newScopeEpoch() {
+  static std::atomic<std::uint64_t> last{0};
+  return last.fetch_add(1, std::memory_order_relaxed) + 1;
 }
 
 }  // namespace detail
@@ -83,7 +83,7 @@ Variable& Interpreter::Impl::lookup(const std::string& name, const VariableCache
     cache.frameEpoch = running.epoch;
     cache.sharedEpoch = sharedEpoch;
   }
-  return *static_cast<Variable*>(cache.variable);
+  return *cache.variable;
 }
 
 void Interpreter::Impl::bound(const detail::Scope& scope) {
@@ -96,9 +96,9 @@ void Interpreter::Impl::bound(const detail::Scope& scope) {
 VariablePtr Interpreter::Impl::declareLocal(const std::string& name, ValueType type) {
   detail::Scope& scope = *frame().scopes.back();
   const std::size_t hash = detail::Scope::hashOf(name);
-  if (const VariablePtr* bound = scope.find(name, hash)) {
-    if ((*bound)->type != type) redeclared(name);
-    return *bound;
+  if (const VariablePtr* existing = scope.find(name, hash)) {
+    if ((*existing)->type != type) redeclared(name);
+    return *existing;
   }
   auto var = std::make_shared<Variable>(Variable{type, Value::zero(type)});
   scope.bind(name, hash, var);
