@@ -130,7 +130,7 @@ MArgParser::MArgParser(const MSyntax& syntax, const MArgList& argList, MStatus* 
     decls.push_back({f.shortName.substr(1), f.longName.substr(1), f.argTypes.size(), true});
 
   mel::FlagLine line = mel::readFlags(decls, args);
-  for (const mel::FlagProblem& problem : line.problems) fail(status, problem.text);
+  for (const std::string& problem : line.problems) fail(status, problem);
   impl_->query = line.query;
   impl_->positional = std::move(line.positional);
   for (mel::FlagUse& use : line.uses) {

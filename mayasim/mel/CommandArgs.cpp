@@ -22,7 +22,7 @@ CommandArgs::CommandArgs(const std::string& command, const std::vector<FlagDecl>
                          const Args& args)
     : command_(command) {
   FlagLine line = readFlags(flags, args);
-  if (!line.problems.empty()) throw Error(line.problems.front().text);
+  if (!line.problems.empty()) throw Error(line.problems.front());
   flags_.reserve(line.uses.size());
   for (FlagUse& use : line.uses)
     flags_.emplace_back(flags[use.decl].longName, std::move(use.values));

@@ -45,23 +45,21 @@ FlagLine readFlags(const std::vector<FlagDecl>& decls, const Args& words) {
     const std::string& written = *words[i].stringIf();
     std::optional<std::size_t> d = findDecl(decls, *name);
     if (!d) {
-      line.problems.push_back({FlagProblem::kUnknownFlag, i, "Invalid flag '" + written + "'"});
+      line.problems.push_back("Invalid flag '" + written + "'");
       continue;
     }
     const FlagDecl& decl = decls[*d];
     const std::size_t count = line.query ? 0 : decl.argCount;
     if (count > words.size() - i - 1) {
-      line.problems.push_back(
-          {FlagProblem::kMissingValues, i,
-           "Flag '" + written + "' must be passed " + std::to_string(count) + " argument(s)."});
+      line.problems.push_back("Flag '" + written + "' must be passed " + std::to_string(count) +
+                              " argument(s).");
       break;  // nothing follows that could be read
     }
     const auto first = words.begin() + static_cast<std::ptrdiff_t>(i + 1);
     const auto last = first + static_cast<std::ptrdiff_t>(count);
     i += count;
     if (given[*d] && !decl.multiUse) {
-      line.problems.push_back(
-          {FlagProblem::kRepeatedFlag, i - count, "Flag '" + written + "' can only be used once."});
+      line.problems.push_back("Flag '" + written + "' can only be used once.");
       continue;
     }
     given[*d] = true;

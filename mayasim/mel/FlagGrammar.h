@@ -38,20 +38,14 @@ struct FlagUse {
   std::vector<Value> values;
 };
 
-// Something the words got wrong. Reading goes on after one, so that what
-// could be read stays readable.
-struct FlagProblem {
-  enum Kind { kUnknownFlag, kRepeatedFlag, kMissingValues };
-  Kind kind;
-  std::size_t word;  // index of the flag word
-  std::string text;  // MEL's message, e.g. "Invalid flag '-x'"
-};
-
 struct FlagLine {
   std::vector<FlagUse> uses;  // in the order given
   Args positional;
   bool query = false;
-  std::vector<FlagProblem> problems;  // in the order met
+  // What the words got wrong, as MEL's messages ("Invalid flag '-x'"), in
+  // the order met. Reading goes on after one, so that what could be read
+  // stays readable.
+  std::vector<std::string> problems;
 };
 
 FlagLine readFlags(const std::vector<FlagDecl>& decls, const Args& words);
