@@ -53,6 +53,7 @@ mel::Value moveCmd(scene::Scene& scene, mel::Interpreter&, const mel::Args& args
   mel::CommandArgs a("move", kFlags, args);
   // Leading numbers are the vector; the rest names objects.
   std::vector<double> v;
+  v.reserve(3);
   std::vector<std::string> names;
   for (const mel::Value& arg : a.positional()) {
     if (names.empty() && v.size() < 3 &&

@@ -23,6 +23,7 @@
 #include <vector>
 
 #include "scene/Error.h"
+#include "scene/NameIndex.h"
 #include "scene/Node.h"
 #include "scene/NodeType.h"
 #include "scene/Types.h"
@@ -234,11 +235,15 @@ class Scene : private ChangeReplayer {
   std::vector<const NodeType*> idTypes_;      // type of every id ever handed out
   std::size_t liveCount_ = 0;
   std::unordered_map<const NodeType*, std::size_t> typeCounts_;
-  std::unordered_multimap<std::string_view, NodeId> names_;  // keys view Node::name_
+  NameIndex names_{nodes_};
   // Lowest number worth trying for each base name; numbers below it are taken.
   mutable std::unordered_map<std::string, unsigned> nextNumber_;
   std::vector<NodeId> selection_;
   std::unordered_set<NodeId> selected_;
+  // Scratch room of propagateDirty, kept so that a pass does not allocate.
+  static constexpr std::size_t kShortSeenList = 32;
+  std::vector<Plug> dirtyStack_;
+  std::vector<Plug> dirtySeen_;
   UndoQueue undo_;
 };
 

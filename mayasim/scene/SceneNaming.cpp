@@ -18,16 +18,10 @@ std::string numbered(const std::string& base, unsigned n, std::size_t width) {
 
 }  // namespace
 
-void Scene::indexName(const Node& n) { names_.emplace(std::string_view(n.name_), n.id_); }
+void Scene::indexName(const Node& n) { names_.insert(n.id_, n.name_); }
 
 void Scene::unindexName(const Node& n) {
-  auto range = names_.equal_range(std::string_view(n.name_));
-  for (auto it = range.first; it != range.second; ++it) {
-    if (it->second == n.id_) {
-      names_.erase(it);
-      break;
-    }
-  }
+  names_.erase(n.id_, n.name_);
   // The number is free again: let the next default name reuse it.
   auto [base, digits] = splitTrailingDigits(n.name_);
   if (digits.empty() || digits.size() > 9) return;
@@ -37,14 +31,10 @@ void Scene::unindexName(const Node& n) {
   if (number >= 1 && number < hint->second) hint->second = number;
 }
 
-bool Scene::nameTaken(const std::string& name) const {
-  return names_.find(std::string_view(name)) != names_.end();
-}
+bool Scene::nameTaken(const std::string& name) const { return names_.contains(name); }
 
 std::vector<NodeId> Scene::nodesNamed(std::string_view name) const {
-  std::vector<NodeId> out;
-  auto range = names_.equal_range(name);
-  for (auto it = range.first; it != range.second; ++it) out.push_back(it->second);
+  std::vector<NodeId> out = names_.find(name);
   std::sort(out.begin(), out.end());
   return out;
 }
@@ -134,7 +124,7 @@ bool Scene::pathEndsWith(NodeId id, std::string_view suffix) const {
 std::string Scene::partialPath(NodeId id) const {
   const Node* n = node(id);
   if (!n) return {};
-  if (names_.count(std::string_view(n->name_)) <= 1 || !n->type_->isDag()) return n->name_;
+  if (names_.count(n->name_) <= 1 || !n->type_->isDag()) return n->name_;
   // Grow the path upwards until no other node of that name ends the same way.
   std::vector<NodeId> rivals = nodesNamed(n->name_);
   std::string suffix = n->name_;

@@ -114,6 +114,7 @@ std::vector<double> Scene::getNumbers(const Plug& p) {
   if (!a) return {};
   if (a->isCompound()) {
     std::vector<double> out;
+    out.reserve(a->children.size());
     for (int c : a->children) out.push_back(getDouble(Plug{p.node, c}));
     return out;
   }
@@ -373,14 +374,26 @@ void Scene::dependents(const Plug& p, std::vector<Plug>& out) const {
 }
 
 void Scene::propagateDirty(const Plug& p) {
-  std::vector<Plug> stack;
+  std::vector<Plug>& stack = dirtyStack_;  // kept between passes: most passes allocate nothing
+  stack.clear();
   dependents(p, stack);
   if (stack.empty()) return;
-  std::unordered_set<Plug, PlugHash> seen{p};
+  // The plugs this pass has reached: a short list while the pass is small,
+  // a hash set once it grows.
+  std::vector<Plug>& seenList = dirtySeen_;
+  seenList.assign(1, p);
+  std::unordered_set<Plug, PlugHash> seenSet;
+  auto firstVisit = [&](const Plug& q) {
+    if (!seenSet.empty()) return seenSet.insert(q).second;
+    if (std::find(seenList.begin(), seenList.end(), q) != seenList.end()) return false;
+    seenList.push_back(q);
+    if (seenList.size() > kShortSeenList) seenSet.insert(seenList.begin(), seenList.end());
+    return true;
+  };
   while (!stack.empty()) {
     Plug q = stack.back();
     stack.pop_back();
-    if (!seen.insert(q).second) continue;
+    if (!firstVisit(q)) continue;
     Node* n = node(q.node);
     if (!n) continue;
     n->flags_[static_cast<std::size_t>(q.attr)] |= Node::kDirty;

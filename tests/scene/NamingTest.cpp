@@ -1,5 +1,10 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstdint>
+#include <map>
+#include <random>
+
 #include "scene/Naming.h"
 #include "scene/Scene.h"
 
@@ -81,6 +86,64 @@ TEST(Naming, ClearResetsCountersButNotIds) {
   EXPECT_EQ(nameOf(s, again), "transform1");
   EXPECT_GT(again, first);
   EXPECT_EQ(s.node(first), nullptr);
+}
+
+// Names shared by several nodes (siblings under different parents), names
+// freed by deletes and renames, and a scene large enough for the name
+// lookup's table to grow several times: every lookup must still find
+// exactly the nodes that hold the name.
+TEST(Naming, LookupsFollowCreatesRenamesAndDeletesInALargeScene) {
+  Scene s;
+  std::mt19937 random(7);
+  const std::vector<std::string> pool = {"a", "b", "c", "d", "e", "f", "g", "h"};
+  std::vector<scene::NodeId> alive;
+  auto pick = [&](std::size_t n) {
+    return std::uniform_int_distribution<std::size_t>(0, n - 1)(random);
+  };
+  auto holders = [&](const std::string& name) {
+    std::size_t count = 0;
+    scene::NodeId one = scene::kNoNode;
+    for (scene::NodeId id : s.allNodes()) {
+      if (s.node(id)->name() == name) {
+        ++count;
+        one = id;
+      }
+    }
+    return std::make_pair(count, one);
+  };
+  for (int step = 0; step < 6000; ++step) {
+    const std::size_t what = alive.empty() ? 0 : pick(10);
+    if (what < 6) {
+      const scene::NodeId parent =
+          alive.empty() || pick(2) == 0 ? scene::kNoNode : alive[pick(alive.size())];
+      alive.push_back(s.createNode("transform", pool[pick(pool.size())], parent));
+    } else if (what < 8) {
+      const scene::NodeId id = alive[pick(alive.size())];
+      s.rename(id, pool[pick(pool.size())]);
+    } else {
+      const scene::NodeId id = alive[pick(alive.size())];
+      s.deleteNode(id);
+      alive.erase(
+          std::remove_if(alive.begin(), alive.end(), [&](scene::NodeId n) { return !s.exists(n); }),
+          alive.end());
+    }
+    if (step % 500 != 0 && step < 5900) continue;
+    for (const std::string& name : pool) {
+      const auto [count, one] = holders(name);
+      if (count > 1) {
+        EXPECT_THROW(s.resolve(name), scene::Error) << name << " at step " << step;
+      } else {
+        EXPECT_EQ(s.resolve(name), one) << name << " at step " << step;
+      }
+    }
+    // A sample of the numbered names: each is found, and no new name is one in use.
+    for (std::size_t i = 0; i < alive.size(); i += 37) {
+      const std::string& name = s.node(alive[i])->name();
+      EXPECT_GE(holders(name).first, 1u);
+      EXPECT_EQ(holders(s.uniqueName(name)).first, 0u) << name;
+    }
+  }
+  EXPECT_GT(s.nodeCount(), 1000u);
 }
 
 }  // namespace
