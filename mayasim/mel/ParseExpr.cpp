@@ -1,9 +1,11 @@
 // Expressions, by precedence: assignment, ?:, ||, &&, equality, relational,
 // additive, multiplicative, unary, postfix, primary.
 #include <algorithm>
-#include <cerrno>
+#include <charconv>
 #include <climits>
 #include <cstdlib>
+#include <string>
+#include <system_error>
 
 #include "mel/ParserImpl.h"
 
@@ -62,8 +64,15 @@ std::optional<Value> numberFromText(std::string_view text) {
   Token t = lex.next();
   if ((t.kind != TokenKind::Int && t.kind != TokenKind::Float) || t.end.offset != body.size())
     return std::nullopt;
-  std::string s(text);
-  if (t.kind == TokenKind::Float) return Value(std::strtod(s.c_str(), nullptr));
+  const char* first = text.data();
+  const char* last = text.data() + text.size();
+  if (t.kind == TokenKind::Float) {
+    // from_chars rounds as strtod does; only out-of-range text needs strtod's inf or 0.
+    double d = 0;
+    const auto read = std::from_chars(first, last, d);
+    if (read.ec == std::errc() && read.ptr == last) return Value(d);
+    return Value(std::strtod(std::string(text).c_str(), nullptr));
+  }
   if (body.size() > 1 && (body[1] == 'x' || body[1] == 'X')) {
     // Hex literals keep their 32 bits: 0xffffffff is -1.
     unsigned long long u = std::strtoull(std::string(body).c_str(), nullptr, 16);
@@ -71,10 +80,11 @@ std::optional<Value> numberFromText(std::string_view text) {
     int v = static_cast<int>(bits);
     return Value(negative ? static_cast<int>(0u - bits) : v);
   }
-  errno = 0;
-  long long v = std::strtoll(s.c_str(), nullptr, 10);
-  if (errno == ERANGE || v > INT_MAX || v < INT_MIN) return Value(std::strtod(s.c_str(), nullptr));
-  return Value(static_cast<int>(v));
+  int v = 0;
+  const auto read = std::from_chars(first, last, v);
+  if (read.ec == std::errc() && read.ptr == last) return Value(v);
+  // Past 32 bits a decimal integer is a float.
+  return Value(std::strtod(std::string(text).c_str(), nullptr));
 }
 
 void Parser::setHeight(Expr& e, std::initializer_list<const Expr*> children,

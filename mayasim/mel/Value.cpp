@@ -8,6 +8,7 @@
 #include <cstdlib>
 #include <limits>
 #include <ostream>
+#include <string_view>
 
 #include "mel/Error.h"
 
@@ -60,25 +61,13 @@ std::string formatFloat(double v) {
   return std::string(buf, static_cast<std::size_t>(end - buf));
 }
 
-std::string formatDouble(double v) {
-  if (v == 0.0) return "0";
+namespace {
+
+// printf's %g at the smallest precision that reads back as v, searched one
+// precision at a time. Used where the shortest round-trip digits may not be
+// the ones %g rounds to.
+std::string searchedShortest(double v, int minimum, int digits) {
   char buf[64];
-  if (!std::isfinite(v)) {
-    std::snprintf(buf, sizeof buf, "%.17g", v);
-    return buf;
-  }
-  // Enough digits for the integer part, so that 20 prints as "20" and not "2e+01"
-  // (log10 of a value just below 1e17 rounds up to 17).
-  double magnitude = std::fabs(v);
-  int minimum = magnitude >= 1 && magnitude < 1e17
-                    ? std::min(17, static_cast<int>(std::log10(magnitude)) + 1)
-                    : 1;
-  // No text with fewer significant digits than the shortest round trip reads
-  // back as v, so the %g-style search can start there.
-  const char* shortestEnd =
-      std::to_chars(buf, buf + sizeof buf, v, std::chars_format::scientific).ptr;
-  int digits = 0;
-  for (const char* p = buf; p < shortestEnd && *p != 'e'; ++p) digits += *p >= '0' && *p <= '9';
   const char* end = buf;
   for (int precision = std::max(minimum, digits); precision <= 17; ++precision) {
     end = std::to_chars(buf, buf + sizeof buf, v, std::chars_format::general, precision).ptr;
@@ -87,6 +76,61 @@ std::string formatDouble(double v) {
     if (back == v) break;
   }
   return std::string(buf, static_cast<std::size_t>(end - buf));
+}
+
+}  // namespace
+
+std::string formatDouble(double v) {
+  if (v == 0.0) return "0";
+  char buf[64];
+  if (!std::isfinite(v)) {
+    std::snprintf(buf, sizeof buf, "%.17g", v);
+    return buf;
+  }
+  const double magnitude = std::fabs(v);
+  // Whole numbers that a double holds exactly print as integers: %g at any
+  // precision that covers their digits gives exactly that.
+  if (magnitude < 9007199254740992.0 && v == std::trunc(v)) {
+    const char* end = std::to_chars(buf, buf + sizeof buf, static_cast<long long>(v)).ptr;
+    return std::string(buf, static_cast<std::size_t>(end - buf));
+  }
+  // Enough digits for the integer part, so that 20 prints as "20" and not "2e+01"
+  // (log10 of a value just below 1e17 rounds up to 17).
+  const int minimum = magnitude >= 1 && magnitude < 1e17
+                          ? std::min(17, static_cast<int>(std::log10(magnitude)) + 1)
+                          : 1;
+  // The shortest digits that read back as v, as d.ddde+XX.
+  const char* sciEnd = std::to_chars(buf, buf + sizeof buf, v, std::chars_format::scientific).ptr;
+  const char* e = std::find(static_cast<const char*>(buf), sciEnd, 'e');
+  char digits[24];
+  int count = 0;
+  for (const char* p = buf; p < e && count < 24; ++p) {
+    if (*p >= '0' && *p <= '9') digits[count++] = *p;
+  }
+  int exponent = 0;
+  std::from_chars(e + (e[1] == '+' ? 2 : 1), sciEnd, exponent);
+  // Away from powers of two a value's rounding interval is symmetric, so the
+  // shortest digits are also the nearest ones at their own precision: they
+  // are what %g prints there, and no shorter %g reads back.
+  int binaryExponent = 0;
+  if (count < minimum || std::frexp(magnitude, &binaryExponent) == 0.5)
+    return searchedShortest(v, minimum, count);
+  if (exponent < -4 || exponent >= count)
+    return std::string(buf, static_cast<std::size_t>(sciEnd - buf));
+  const std::string_view shortest(digits, static_cast<std::size_t>(count));
+  std::string out;
+  out.reserve(static_cast<std::size_t>(count) + 8);
+  if (v < 0) out += '-';
+  if (exponent < 0) {
+    out += "0.";
+    out.append(static_cast<std::size_t>(-exponent - 1), '0');
+    out += shortest;
+  } else {
+    const auto whole = static_cast<std::size_t>(exponent + 1);
+    out += shortest.substr(0, whole);
+    if (shortest.size() > whole) out.append(".").append(shortest.substr(whole));
+  }
+  return out;
 }
 
 std::string formatVectorLiteral(const Vector3& v) {

@@ -126,6 +126,11 @@ TEST(ValueFormat, NumberTextMatchesPrintfAcrossMagnitudes) {
                                 1e15 + 0.5,
                                 std::numeric_limits<double>::infinity()};
   for (int k = 1; k <= 255; ++k) values.push_back(k / 255.0);  // cube heights from image reds
+  for (int k = -1074; k <= 1023; ++k) values.push_back(std::ldexp(1.0, k));  // lopsided roundings
+  for (double whole : {9007199254740991.0, 9007199254740992.0, 9007199254740994.0,
+                       72057594037927936.0, 1e15, 4503599627370497.0})
+    values.push_back(whole);
+  for (int k = 1; k < 2000; ++k) values.push_back(k / 8.0 + 0.0625);  // exact binary fractions
   std::uint64_t bits = 0x9E3779B97F4A7C15u;
   for (int i = 0; i < 20000; ++i) {  // doubles of every exponent, from a fixed sequence
     bits = bits * 6364136223846793005u + 1442695040888963407u;
