@@ -4,12 +4,15 @@
 // budget counts statements, not the text that eval parses, and a string can
 // double at every step: eval here stops once an input has made it parse more
 // text than an input may hold.
+// An input may hold a bounded amount of memory; past it allocation fails
+// as on a host out of memory.
 // Commands that reach outside the process's memory are removed.
 #include <cstddef>
 #include <cstdint>
 #include <string>
 #include <string_view>
 
+#include "fuzz/MemoryBudget.h"
 #include "mel/Interpreter.h"
 #include "mel/Output.h"
 #include "mel/lib/StandardLibrary.h"
@@ -23,6 +26,7 @@ class NullOutput : public mel::Output {
 
 constexpr std::uint64_t kStepBudget = 200;
 constexpr std::size_t kMaxInput = 16384;
+constexpr std::size_t kMemoryBudget = std::size_t{64} << 20;
 // Deeply nested text that fails to parse is slow to unwind, so the budget
 // stays at the size the fuzzing runs give an input.
 constexpr std::size_t kEvalTextBudget = 4096;
@@ -48,6 +52,7 @@ mel::Value boundedEval(mel::Interpreter& in, const mel::Args& a) {
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   if (size > kMaxInput) return -1;
+  const fuzz::MemoryBudget budget(kMemoryBudget);
   NullOutput quiet;
   mel::Interpreter interp(quiet);
   mel::openStandardLibrary(interp);
