@@ -6,6 +6,7 @@
 #include <ip/TimerListener.h>
 #include <ip/UdpSocket.h>
 
+#include <algorithm>
 #include <exception>
 #include <string>
 
@@ -27,7 +28,7 @@ class ReceiveLoop : private TimerListener {
  public:
   ReceiveLoop(UdpSocket& socket, PacketListener& listener) : socket_(socket), listener_(listener) {
     mux_.AttachSocketListener(&socket_, &listener_);
-    mux_.AttachPeriodicTimerListener(kReceiveTurnTimeoutMs, this);
+    mux_.AttachPeriodicTimerListener(periodMs_, this);
   }
   ~ReceiveLoop() override {
     mux_.DetachPeriodicTimerListener(this);
@@ -36,11 +37,30 @@ class ReceiveLoop : private TimerListener {
   ReceiveLoop(const ReceiveLoop&) = delete;
   ReceiveLoop& operator=(const ReceiveLoop&) = delete;
 
-  void run() { mux_.Run(); }
-  void stop() { mux_.Break(); }
+  void run() {
+    handled_ = false;
+    mux_.Run();
+    emptyTurns_ = handled_ ? 0 : std::min(emptyTurns_ + 1, kQuietTurns);
+    setPeriod(emptyTurns_ >= kQuietTurns ? kQuietReceiveTurnTimeoutMs : kReceiveTurnTimeoutMs);
+  }
+  void stop() {
+    handled_ = true;
+    mux_.Break();
+  }
 
  private:
   void TimerExpired() override { mux_.Break(); }
+
+  void setPeriod(int ms) {
+    if (ms == periodMs_) return;
+    mux_.DetachPeriodicTimerListener(this);
+    periodMs_ = ms;
+    mux_.AttachPeriodicTimerListener(periodMs_, this);
+  }
+
+  int periodMs_ = kReceiveTurnTimeoutMs;
+  int emptyTurns_ = 0;  // turns in a row that handled no message
+  bool handled_ = false;
 
   UdpSocket& socket_;
   PacketListener& listener_;

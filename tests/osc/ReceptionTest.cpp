@@ -95,6 +95,18 @@ TEST_F(Reception, TheRegressionCorpusLeavesReceptionWorking) {
   }
 }
 
+// After a long quiet spell turns wait longer; a datagram is still what ends
+// one, and the next message brings the short turns back.
+TEST_F(Reception, TurnsAfterAQuietSpellStillHandleWhatArrives) {
+  for (int i = 0; i < 60; ++i) ASSERT_THAT(turn(), IsEmpty());
+  sendText("/zubbase", "after the quiet");
+  EXPECT_THAT(turn(), ElementsAre(channelCmd("/zubbase"), messageCmd("after the quiet")));
+  sendText("/zubbase", "again");
+  EXPECT_THAT(turn(), ElementsAre(channelCmd("/zubbase"), messageCmd("again")));
+  EXPECT_THAT(turn(), IsEmpty());
+  EXPECT_EQ(takeOutput(), "");
+}
+
 TEST_F(Reception, QueuedDatagramsAreHandledOnePerTurnInOrder) {
   sendText("/zubbase", "one");
   oscsend({"/zubbase", "s", "two"});
