@@ -5,6 +5,8 @@
 #include <array>
 #include <iosfwd>
 #include <string>
+#include <type_traits>
+#include <utility>
 #include <variant>
 #include <vector>
 
@@ -27,6 +29,20 @@ class Value {
   Value(std::vector<int> v);
   Value(std::vector<double> v);
   Value(std::vector<std::string> v);
+
+  // Copies build the held value before they commit to it (see copyOf).
+  Value(const Value& other) : data_(copyOf(other.data_)), noResult_(other.noResult_) {}
+  Value& operator=(const Value& other) {
+    if (this != &other) {
+      Data copy = copyOf(other.data_);
+      data_ = std::move(copy);  // moving every alternative is noexcept
+      noResult_ = other.noResult_;
+    }
+    return *this;
+  }
+  Value(Value&&) noexcept = default;
+  Value& operator=(Value&&) noexcept = default;
+  ~Value() = default;
 
   ValueType type() const { return static_cast<ValueType>(data_.index()); }
   bool isInt() const { return type() == ValueType::Int; }
@@ -90,9 +106,23 @@ class Value {
   static ValueType arrayTypeOf(ValueType scalar);  // int -> int[]; throws for vector
 
  private:
-  std::variant<int, double, std::string, Vector3, std::vector<int>, std::vector<double>,
-               std::vector<std::string>>
-      data_;
+  using Data = std::variant<int, double, std::string, Vector3, std::vector<int>,
+                            std::vector<double>, std::vector<std::string>>;
+
+  // A copy of the held value, made in a new variant's storage. When the copy
+  // throws (out of memory), libstdc++ 12's own variant copy leaves a storage
+  // with the new index behind and runs into undefined behaviour while
+  // unwinding; building the alternative through its in-place constructor
+  // leaves nothing behind.
+  static Data copyOf(const Data& d) {
+    return std::visit(
+        [](const auto& held) {
+          return Data(std::in_place_type<std::decay_t<decltype(held)>>, held);
+        },
+        d);
+  }
+
+  Data data_;
   bool noResult_ = false;
 };
 
