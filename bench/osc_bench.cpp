@@ -283,9 +283,8 @@ int main(int argc, char** argv) {
     const double off = idleCpu(base);
     const double on = idleCpu(base + " zubCmd_toggleOSC;");
     std::printf(
-        "  idle, mayasim executable, %.1f s past start-up (median of 3): OSC off %.1f ms CPU, OSC "
-        "on "
-        "%.1f ms CPU -> %.2f%% of one core above off\n",
+        "  idle, mayasim executable, %.1f s past start-up (median of 3): "
+        "OSC off %.1f ms CPU, OSC on %.1f ms CPU -> %.2f%% of one core above off\n",
         idleSeconds, 1000 * off, 1000 * on, 100.0 * (on - off) / idleSeconds);
   }
 #endif

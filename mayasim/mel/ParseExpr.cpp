@@ -66,12 +66,13 @@ std::optional<Value> numberFromText(std::string_view text) {
     return std::nullopt;
   const char* first = text.data();
   const char* last = text.data() + text.size();
+  // from_chars rounds as strtod does; only text out of its range needs
+  // strtod: a float's inf or 0, or a decimal integer past 32 bits, which is a float.
+  auto asFloat = [&] { return Value(std::strtod(std::string(text).c_str(), nullptr)); };
   if (t.kind == TokenKind::Float) {
-    // from_chars rounds as strtod does; only out-of-range text needs strtod's inf or 0.
     double d = 0;
     const auto read = std::from_chars(first, last, d);
-    if (read.ec == std::errc() && read.ptr == last) return Value(d);
-    return Value(std::strtod(std::string(text).c_str(), nullptr));
+    return read.ec == std::errc() && read.ptr == last ? Value(d) : asFloat();
   }
   if (body.size() > 1 && (body[1] == 'x' || body[1] == 'X')) {
     // Hex literals keep their 32 bits: 0xffffffff is -1.
@@ -82,9 +83,7 @@ std::optional<Value> numberFromText(std::string_view text) {
   }
   int v = 0;
   const auto read = std::from_chars(first, last, v);
-  if (read.ec == std::errc() && read.ptr == last) return Value(v);
-  // Past 32 bits a decimal integer is a float.
-  return Value(std::strtod(std::string(text).c_str(), nullptr));
+  return read.ec == std::errc() && read.ptr == last ? Value(v) : asFloat();
 }
 
 void Parser::setHeight(Expr& e, std::initializer_list<const Expr*> children,

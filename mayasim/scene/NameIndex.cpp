@@ -64,31 +64,39 @@ void NameIndex::clear() {
   used_ = 0;
 }
 
-bool NameIndex::contains(std::string_view name) const {
-  if (slots_.empty()) return false;
+template <class Visit>
+void NameIndex::forEachHolder(std::string_view name, Visit visit) const {
+  if (slots_.empty()) return;
   const std::uint32_t hash = hashOf(name);
   for (std::size_t i = home(hash); slots_[i].id != 0; i = next(i)) {
-    if (holds(slots_[i], hash, name)) return true;
+    if (holds(slots_[i], hash, name) && !visit(NodeId{slots_[i].id})) return;
   }
-  return false;
+}
+
+bool NameIndex::contains(std::string_view name) const {
+  bool found = false;
+  forEachHolder(name, [&](NodeId) {
+    found = true;
+    return false;  // one is enough
+  });
+  return found;
 }
 
 std::size_t NameIndex::count(std::string_view name) const {
   std::size_t n = 0;
-  if (slots_.empty()) return n;
-  const std::uint32_t hash = hashOf(name);
-  for (std::size_t i = home(hash); slots_[i].id != 0; i = next(i))
-    n += holds(slots_[i], hash, name);
+  forEachHolder(name, [&](NodeId) {
+    ++n;
+    return true;
+  });
   return n;
 }
 
 std::vector<NodeId> NameIndex::find(std::string_view name) const {
   std::vector<NodeId> out;
-  if (slots_.empty()) return out;
-  const std::uint32_t hash = hashOf(name);
-  for (std::size_t i = home(hash); slots_[i].id != 0; i = next(i)) {
-    if (holds(slots_[i], hash, name)) out.push_back(slots_[i].id);
-  }
+  forEachHolder(name, [&](NodeId id) {
+    out.push_back(id);
+    return true;
+  });
   return out;
 }
 

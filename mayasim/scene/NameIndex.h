@@ -41,6 +41,9 @@ class NameIndex {
   std::size_t home(std::uint32_t hash) const { return hash & (slots_.size() - 1); }
   std::size_t next(std::size_t i) const { return (i + 1) & (slots_.size() - 1); }
   bool holds(const Slot& s, std::uint32_t hash, std::string_view name) const;
+  // Calls visit(id) for each node holding `name` until it returns false.
+  template <class Visit>
+  void forEachHolder(std::string_view name, Visit visit) const;
   void grow();
 
   const std::vector<std::unique_ptr<Node>>& nodes_;
