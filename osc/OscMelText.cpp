@@ -8,26 +8,45 @@ namespace {
 constexpr char kTextFieldText[] = "textField -text ";
 }  // namespace
 
+// Each text is built by appending in place: no temporary string per piece.
 MString channelCommand(const MString& address) {
-  return kTextFieldText + zub::melQuote(address) + " -edit tfOscChannel;";
+  MString text(kTextFieldText);
+  text += zub::melQuote(address);
+  text += " -edit tfOscChannel;";
+  return text;
 }
 
-MString messageCommand(const MString& text) {
-  return kTextFieldText + zub::melQuote(text) + " -edit tfOscMessage;";
+MString messageCommand(const MString& message) {
+  MString text(kTextFieldText);
+  text += zub::melQuote(message);
+  text += " -edit tfOscMessage;";
+  return text;
 }
 
 MString tokenCommand(unsigned int index, const MString& token) {
-  return (kTextFieldText + zub::melQuote(token) + " -edit $tfOscTokens[") +
-         static_cast<double>(index) + "];";
+  MString text(kTextFieldText);
+  text += zub::melQuote(token);
+  text += " -edit $tfOscTokens[";
+  text += index;
+  text += "];";
+  return text;
 }
 
 MString mappingCommand(const MString& attribute, double value) {
-  return ("setAttr " + attribute + " ") + value + ";";
+  MString text("setAttr ");
+  text += attribute;
+  text += " ";
+  text += value;
+  text += ";";
+  return text;
 }
 
 MString countCommand(unsigned int count) {
-  return (MString(kTextFieldText) + "\"") + static_cast<double>(count) +
-         "\" -edit tfOscTokensNumber;";
+  MString text(kTextFieldText);
+  text += "\"";
+  text += count;
+  text += "\" -edit tfOscTokensNumber;";
+  return text;
 }
 
 }  // namespace zub

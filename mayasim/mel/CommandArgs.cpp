@@ -30,21 +30,21 @@ CommandArgs::CommandArgs(const std::string& command, const std::vector<FlagDecl>
   query_ = line.query;
 }
 
-bool CommandArgs::has(const std::string& longName) const {
+bool CommandArgs::has(std::string_view longName) const {
   return std::any_of(flags_.begin(), flags_.end(),
                      [&](const auto& f) { return f.first == longName; });
 }
 
-const Value& CommandArgs::arg(const std::string& longName, int i) const {
+const Value& CommandArgs::arg(std::string_view longName, int i) const {
   for (const auto& [name, values] : flags_) {
     if (name != longName) continue;
     if (i < 0 || static_cast<std::size_t>(i) >= values.size()) break;
     return values[static_cast<std::size_t>(i)];
   }
-  throw Error(command_ + ": flag '-" + longName + "' has no value.");
+  throw Error(command_ + ": flag '-" + std::string(longName) + "' has no value.");
 }
 
-std::vector<std::vector<Value>> CommandArgs::uses(const std::string& longName) const {
+std::vector<std::vector<Value>> CommandArgs::uses(std::string_view longName) const {
   std::vector<std::vector<Value>> out;
   for (const auto& [name, values] : flags_)
     if (name == longName) out.push_back(values);

@@ -10,6 +10,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 #include <utility>
 #include <vector>
 
@@ -25,11 +26,11 @@ class CommandArgs {
   // "Flag '-x' can only be used once.".
   CommandArgs(const std::string& command, const std::vector<FlagDecl>& flags, const Args& args);
 
-  bool has(const std::string& longName) const;
+  bool has(std::string_view longName) const;
   // Argument i of the flag's first use; throws mel::Error when absent.
-  const Value& arg(const std::string& longName, int i = 0) const;
+  const Value& arg(std::string_view longName, int i = 0) const;
   // Every use of a multi-use flag, each with its arguments.
-  std::vector<std::vector<Value>> uses(const std::string& longName) const;
+  std::vector<std::vector<Value>> uses(std::string_view longName) const;
   // What is not a flag or a flag's argument, in order (object names...).
   const Args& positional() const { return positional_; }
 

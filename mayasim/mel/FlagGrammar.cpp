@@ -14,11 +14,14 @@ std::optional<std::size_t> findDecl(const std::vector<FlagDecl>& decls, std::str
 }
 
 bool queryRequested(const std::vector<FlagDecl>& decls, const Args& words) {
+  const auto query = std::find_if(decls.begin(), decls.end(),
+                                  [](const FlagDecl& d) { return d.longName == "query"; });
+  if (query == decls.end()) return false;
+  const auto queryIndex = static_cast<std::size_t>(query - decls.begin());
   return std::any_of(words.begin(), words.end(), [&](const Value& w) {
     std::optional<std::string_view> name = flagName(w);
-    if (!name) return false;
-    std::optional<std::size_t> d = findDecl(decls, *name);
-    return d && decls[*d].longName == "query";
+    if (!name || (*name != query->shortName && *name != query->longName)) return false;
+    return findDecl(decls, *name) == queryIndex;  // an earlier flag of that name wins
   });
 }
 
@@ -34,6 +37,8 @@ std::optional<std::string_view> flagName(const Value& word) {
 FlagLine readFlags(const std::vector<FlagDecl>& decls, const Args& words) {
   FlagLine line;
   line.query = queryRequested(decls, words);
+  line.uses.reserve(words.size());
+  line.positional.reserve(words.size());
   std::vector<bool> given(decls.size(), false);
 
   for (std::size_t i = 0; i < words.size(); ++i) {

@@ -71,10 +71,10 @@ void Lexer::skipSpace() {
   }
 }
 
-Token Lexer::make(TokenKind kind, const Position& start, std::string text) const {
+Token Lexer::make(TokenKind kind, const Position& start, std::string_view text) const {
   Token t;
   t.kind = kind;
-  t.text = std::move(text);
+  t.setText(text);
   t.start = start;
   t.end = pos_;
   return t;
@@ -93,7 +93,7 @@ Token Lexer::next() {
     if (!isIdentStart(peekChar())) return make(TokenKind::Error, start, "Syntax error");
     Token t = identifier(start);
     t.kind = TokenKind::Variable;
-    t.text = "$" + t.text;
+    t.setText(src_.substr(start.offset, pos_.offset - start.offset));  // with its '$'
     return t;
   }
   advance();
@@ -171,8 +171,7 @@ Token Lexer::number(const Position& start) {
     advance();
     advance();
     while (std::isxdigit(static_cast<unsigned char>(peekChar()))) advance();
-    return make(TokenKind::Int, start,
-                std::string(src_.substr(start.offset, pos_.offset - start.offset)));
+    return make(TokenKind::Int, start, src_.substr(start.offset, pos_.offset - start.offset));
   }
   bool isFloat = false;
   while (isDigit(peekChar())) advance();
@@ -191,12 +190,21 @@ Token Lexer::number(const Position& start) {
     while (isDigit(peekChar())) advance();
   }
   return make(isFloat ? TokenKind::Float : TokenKind::Int, start,
-              std::string(src_.substr(start.offset, pos_.offset - start.offset)));
+              src_.substr(start.offset, pos_.offset - start.offset));
 }
 
 Token Lexer::string(const Position& start) {
   advance();  // opening quote
-  std::string text;
+  // Without escapes the token is a view of the source between the quotes.
+  const std::size_t from = pos_.offset;
+  std::size_t to = from;
+  while (to < src_.size() && src_[to] != '"' && src_[to] != '\\' && src_[to] != '\n') ++to;
+  advanceWithinLine(to);
+  if (to < src_.size() && src_[to] == '"') {
+    advance();
+    return make(TokenKind::String, start, src_.substr(from, to - from));
+  }
+  std::string text(src_.substr(from, to - from));
   while (true) {
     if (atEnd() || peekChar() == '\n') return make(TokenKind::Error, start, "Unterminated string.");
     char c = advance();
@@ -227,21 +235,37 @@ Token Lexer::string(const Position& start) {
         break;  // \" \\ and anything else: the character itself
     }
   }
-  return make(TokenKind::String, start, std::move(text));
+  Token t = make(TokenKind::String, start);
+  t.setOwnText(std::move(text));
+  return t;
+}
+
+void Lexer::advanceWithinLine(std::size_t to) {
+  pos_.column += static_cast<int>(to - pos_.offset);
+  pos_.offset = to;
 }
 
 Token Lexer::identifier(const Position& start) {
-  std::size_t from = pos_.offset;
-  while (isIdentChar(peekChar())) advance();
-  return make(TokenKind::Ident, start, std::string(src_.substr(from, pos_.offset - from)));
+  const std::size_t from = pos_.offset;
+  std::size_t to = from;
+  while (to < src_.size() && isIdentChar(src_[to])) ++to;
+  advanceWithinLine(to);
+  return make(TokenKind::Ident, start, src_.substr(from, to - from));
 }
 
 Token Lexer::word() {
-  Position start = pos_;
-  if (!atEnd()) advance();  // always take at least one character
-  while (!atEnd() && !endsWord(peekChar())) advance();
-  return make(TokenKind::Ident, start,
-              std::string(src_.substr(start.offset, pos_.offset - start.offset)));
+  const Position start = pos_;
+  std::size_t to = pos_.offset;
+  if (to < src_.size()) {
+    if (src_[to] == '\n') {  // the one character taken whatever it is
+      advance();
+      return make(TokenKind::Ident, start, src_.substr(start.offset, 1));
+    }
+    ++to;
+  }
+  while (to < src_.size() && !endsWord(src_[to])) ++to;  // a word holds no newline
+  advanceWithinLine(to);
+  return make(TokenKind::Ident, start, src_.substr(start.offset, to - start.offset));
 }
 
 std::string_view Lexer::lineText(int line) const {

@@ -5,6 +5,7 @@
 #include <cstddef>
 #include <string>
 #include <string_view>
+#include <utility>
 
 namespace mel {
 
@@ -60,11 +61,29 @@ struct Position {
   int column = 1;
 };
 
-struct Token {
+// A token's text is a view into the source (or, for an error, into the
+// message's literal); only a string literal with escapes holds its own
+// unescaped copy, so copying a token is cheap.
+class Token {
+ public:
   TokenKind kind = TokenKind::End;
-  std::string text;
   Position start;
   Position end;  // just past the token
+
+  std::string_view text() const { return ownsText_ ? std::string_view(own_) : view_; }
+  void setText(std::string_view view) {
+    view_ = view;
+    ownsText_ = false;
+  }
+  void setOwnText(std::string text) {
+    own_ = std::move(text);
+    ownsText_ = true;
+  }
+
+ private:
+  std::string_view view_;
+  std::string own_;
+  bool ownsText_ = false;
 };
 
 class Lexer {
@@ -89,7 +108,9 @@ class Lexer {
 
  private:
   char advance();
-  Token make(TokenKind kind, const Position& start, std::string text = {}) const;
+  // Moves to offset `to` over characters that hold no newline.
+  void advanceWithinLine(std::size_t to);
+  Token make(TokenKind kind, const Position& start, std::string_view text = {}) const;
   Token number(const Position& start);
   Token string(const Position& start);
   Token identifier(const Position& start);

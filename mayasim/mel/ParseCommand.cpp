@@ -55,7 +55,7 @@ ExprPtr Parser::command(bool inBackquote) {
     return inBackquote ? postfix() : expression();
   }
   auto call = node<CallExpr>(name);
-  call->name = name.text;
+  call->name = name.text();
   lex_.seek(name.end);
   commandArguments(*call, inBackquote);
   advance();  // back to expression tokens where the arguments stopped
@@ -97,6 +97,7 @@ bool Parser::looksLikeFunctionCall(bool inBackquote) {
 
 void Parser::commandArguments(CallExpr& call, bool inBackquote) {
   int height = 0;
+  call.args.reserve(8);  // a typical command line, in one allocation
   for (;;) {
     lex_.skipSpace();
     if (lex_.atEnd()) break;
@@ -110,8 +111,8 @@ void Parser::commandArguments(CallExpr& call, bool inBackquote) {
     } else {
       Token w = lex_.word();
       auto lit = node<LiteralExpr>(w);
-      auto number = numberFromText(w.text);
-      lit->value = number ? *number : Value(w.text);
+      auto number = numberFromText(w.text());
+      lit->value = number ? *number : Value(std::string(w.text()));
       arg = std::move(lit);
     }
     height = std::max(height, arg->height);
@@ -129,7 +130,7 @@ ExprPtr Parser::commandArgumentExpression(char first) {
     // $a[1] only when the bracket touches the name; `$a [1]` is two arguments.
     if (lex_.peekChar() != '[') {
       auto v = node<VariableExpr>(at);
-      v->name = cur_.text;
+      v->name = cur_.text();
       return v;  // the lexer already stands just past the variable
     }
   }

@@ -60,6 +60,9 @@ std::optional<Value> numberFromText(std::string_view text) {
   bool negative = !text.empty() && text[0] == '-';
   std::string_view body = negative ? text.substr(1) : text;
   if (body.empty()) return std::nullopt;
+  // Most command words are not numbers; the lexer below skips comments, so '/' goes on.
+  const char c = body[0];
+  if ((c < '0' || c > '9') && c != '.' && c != '/') return std::nullopt;
   Lexer lex(body);
   Token t = lex.next();
   if ((t.kind != TokenKind::Int && t.kind != TokenKind::Float) || t.end.offset != body.size())
@@ -231,12 +234,12 @@ ExprPtr Parser::postfix() {
       e = std::move(i);
     } else if (check(TokenKind::Dot)) {
       advance();
-      if (!check(TokenKind::Ident) || cur_.text.size() != 1 || cur_.text[0] < 'x' ||
-          cur_.text[0] > 'z')
+      if (!check(TokenKind::Ident) || cur_.text().size() != 1 || cur_.text()[0] < 'x' ||
+          cur_.text()[0] > 'z')
         fail(cur_);
       auto c = node<ComponentExpr>(at);
       c->line = e->line;
-      c->component = cur_.text[0] - 'x';
+      c->component = cur_.text()[0] - 'x';
       c->vector = std::move(e);
       advance();
       setHeight(*c, {c->vector.get()}, at);
@@ -253,7 +256,7 @@ ExprPtr Parser::primary() {
     case TokenKind::Int:
     case TokenKind::Float: {
       auto lit = node<LiteralExpr>(at);
-      auto v = numberFromText(cur_.text);
+      auto v = numberFromText(cur_.text());
       if (!v) fail(cur_);
       lit->value = *v;
       advance();
@@ -261,7 +264,7 @@ ExprPtr Parser::primary() {
     }
     case TokenKind::String: {
       auto lit = node<LiteralExpr>(at);
-      lit->value = Value(cur_.text);
+      lit->value = Value(std::string(cur_.text()));
       advance();
       return lit;
     }
@@ -284,7 +287,7 @@ ExprPtr Parser::primary() {
 
 ExprPtr Parser::variable() {
   Token at = cur_;
-  std::string name = cur_.text;
+  std::string name(cur_.text());
   advance();
   if (!check(TokenKind::LBracket)) {
     auto v = node<VariableExpr>(at);
@@ -352,7 +355,7 @@ ExprPtr Parser::vectorLiteral() {
 ExprPtr Parser::backquote() {
   Nest nest(*this);
   advance();
-  if (!check(TokenKind::Ident) || isKeyword(cur_.text)) fail(cur_);
+  if (!check(TokenKind::Ident) || isKeyword(cur_.text())) fail(cur_);
   ExprPtr e = command(true);
   expect(TokenKind::Backquote);
   return e;
@@ -360,7 +363,7 @@ ExprPtr Parser::backquote() {
 
 ExprPtr Parser::identifierExpression() {
   Token at = cur_;
-  const std::string& w = cur_.text;
+  const std::string_view w = cur_.text();
   if (w == "catch" || w == "catchQuiet") return catchExpression();
   if (w == "true" || w == "on" || w == "yes" || w == "false" || w == "off" || w == "no") {
     auto lit = node<LiteralExpr>(at);
@@ -393,12 +396,12 @@ void Parser::callArguments(CallExpr& call) {
 ExprPtr Parser::catchExpression() {
   Token at = cur_;
   auto c = node<CatchExpr>(at);
-  c->quiet = cur_.text == "catchQuiet";
+  c->quiet = cur_.text() == "catchQuiet";
   advance();
   expect(TokenKind::LParen);
   Nest nest(*this);
   // catch(cmd -flag arg) holds a command; catch(expr) an expression.
-  if (check(TokenKind::Ident) && !isKeyword(cur_.text) && peekToken().kind != TokenKind::LParen)
+  if (check(TokenKind::Ident) && !isKeyword(cur_.text()) && peekToken().kind != TokenKind::LParen)
     c->body = command(false);
   else
     c->body = expression();

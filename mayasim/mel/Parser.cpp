@@ -54,7 +54,7 @@ void Parser::restore(State s) {
 }
 
 void Parser::fail(const Token& at) const {
-  std::string message = at.kind == TokenKind::Error ? at.text : "Syntax error";
+  const std::string message(at.kind == TokenKind::Error ? at.text() : "Syntax error");
   throw ParseError(message, at.start.line, at.start.column);
 }
 
@@ -64,10 +64,10 @@ void Parser::failMeaning(const Token& at, const std::string& message) const {
 
 std::optional<ValueType> Parser::typeName() const {
   if (cur_.kind != TokenKind::Ident) return std::nullopt;
-  if (cur_.text == "int") return ValueType::Int;
-  if (cur_.text == "float") return ValueType::Float;
-  if (cur_.text == "string") return ValueType::String;
-  if (cur_.text == "vector") return ValueType::Vector;
+  if (cur_.text() == "int") return ValueType::Int;
+  if (cur_.text() == "float") return ValueType::Float;
+  if (cur_.text() == "string") return ValueType::String;
+  if (cur_.text() == "vector") return ValueType::Vector;
   return std::nullopt;
 }
 
@@ -93,7 +93,7 @@ StmtPtr Parser::statement() {
     default:
       return expressionStatement();
   }
-  const std::string& w = cur_.text;
+  const std::string_view w = cur_.text();  // a view: each test below is a length check first
   if (w == "if") return ifStatement();
   if (w == "while") return whileStatement();
   if (w == "do") return doStatement();
@@ -182,9 +182,9 @@ StmtPtr Parser::forStatement() {
   advance();
   expect(TokenKind::LParen);
   if (check(TokenKind::Variable) && peekToken().kind == TokenKind::Ident &&
-      peekToken().text == "in") {
+      peekToken().text() == "in") {
     auto s = node<ForInStmt>(start);
-    s->variable = cur_.text;
+    s->variable = cur_.text();
     advance();
     advance();  // in
     s->array = expression();
@@ -251,7 +251,7 @@ StmtPtr Parser::switchStatement() {
 }
 
 StmtPtr Parser::jumpStatement() {
-  bool isBreak = cur_.text == "break";
+  bool isBreak = cur_.text() == "break";
   if (loopDepth_ == 0 && (!isBreak || switchDepth_ == 0)) fail(cur_);
   auto s = std::make_unique<SimpleStmt>(isBreak ? StmtKind::Break : StmtKind::Continue);
   s->line = cur_.start.line;
@@ -293,7 +293,7 @@ std::unique_ptr<DeclStmt> Parser::declaration(bool global, const Token& start) {
     Declarator v;
     v.line = cur_.start.line;
     v.column = cur_.start.column;
-    v.name = cur_.text;
+    v.name = cur_.text();
     advance();
     if (accept(TokenKind::LBracket)) {
       v.isArray = true;
@@ -322,8 +322,8 @@ StmtPtr Parser::procDefinition(bool global, const Token& start) {
       def->returnType = Value::arrayTypeOf(*t);
     }
   }
-  if (!check(TokenKind::Ident) || isKeyword(cur_.text)) fail(cur_);
-  def->name = cur_.text;
+  if (!check(TokenKind::Ident) || isKeyword(cur_.text())) fail(cur_);
+  def->name = cur_.text();
   advance();
   expect(TokenKind::LParen);
   if (!check(TokenKind::RParen)) {
@@ -332,7 +332,7 @@ StmtPtr Parser::procDefinition(bool global, const Token& start) {
       if (!t) fail(cur_);
       advance();
       if (!check(TokenKind::Variable)) fail(cur_);
-      Param p{cur_.text, *t};
+      Param p{std::string(cur_.text()), *t};
       advance();
       if (accept(TokenKind::LBracket)) {
         expect(TokenKind::RBracket);

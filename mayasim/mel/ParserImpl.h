@@ -41,7 +41,7 @@ class Parser {
   bool accept(TokenKind k);
   void expect(TokenKind k);
   bool checkWord(std::string_view w) const {
-    return cur_.kind == TokenKind::Ident && cur_.text == w;
+    return cur_.kind == TokenKind::Ident && cur_.text() == w;
   }
   Token peekToken();
   State save() const { return {lex_.position(), cur_}; }
