@@ -14,6 +14,7 @@
 #include <CLI/CLI.hpp>
 
 #include <algorithm>
+#include <array>
 #include <atomic>
 #include <chrono>
 #include <cstdio>
@@ -54,12 +55,25 @@ class NullOutput : public mel::Output {
 
 bool run(const std::string& mel) { return mayasim::host().execute(mel, false, false); }
 
-std::vector<std::string> threeTokenMessages(int count) {
+// Three values that no earlier message had, as a fader or a sensor sends them:
+// the host may not lean on texts it has seen before.
+long nextMessage = 0;
+std::array<std::string, 3> freshValues() {
+  const long n = nextMessage++;
+  std::array<std::string, 3> values;
+  char text[32];
+  for (int t = 0; t < 3; ++t) {
+    std::snprintf(text, sizeof text, "%.4f", static_cast<double>(n) * 0.0001 * (t + 1) + t);
+    values[static_cast<std::size_t>(t)] = text;
+  }
+  return values;
+}
+
+std::vector<std::string> freshMessages(int count) {
   std::vector<std::string> datagrams;
   for (int i = 0; i < count; ++i) {
-    datagrams.push_back(zubosc::textMessage(
-        "/zubbase",
-        std::to_string(i % 7) + " " + std::to_string(i % 5) + " " + std::to_string(i % 3)));
+    const std::array<std::string, 3> v = freshValues();
+    datagrams.push_back(zubosc::textMessage("/zubbase", v[0] + " " + v[1] + " " + v[2]));
   }
   return datagrams;
 }
@@ -68,10 +82,9 @@ std::vector<std::string> threeTokenMessages(int count) {
 template <typename HandleOne>
 double messagesPerSecond(int port, int batches, HandleOne handleOne) {
   zubosc::Sender sender("127.0.0.1", port);
-  const std::vector<std::string> datagrams = threeTokenMessages(kBatch);
   double seconds = 0;
   for (int b = 0; b < batches; ++b) {
-    for (const std::string& d : datagrams) sender.send(d);
+    for (const std::string& d : freshMessages(kBatch)) sender.send(d);
     const Clock::time_point start = Clock::now();
     for (int i = 0; i < kBatch; ++i) handleOne();
     seconds += secondsSince(start);
@@ -202,24 +215,26 @@ int main(int argc, char** argv) {
               *std::min_element(ratios.begin(), ratios.end()),
               *std::max_element(ratios.begin(), ratios.end()));
 
-  // Where the time goes: the same nine MEL texts run directly, without OSC.
-  const std::vector<std::string> texts = {"zubCmd_getOSC",
-                                          "textField -text \"/zubbase\" -edit tfOscChannel;",
-                                          "textField -text \"1 2 3\" -edit tfOscMessage;",
-                                          "textField -text \"1\" -edit $tfOscTokens[0];",
-                                          "setAttr pCube1.translateX 1;",
-                                          "textField -text \"2\" -edit $tfOscTokens[1];",
-                                          "setAttr pCube1.translateY 2;",
-                                          "textField -text \"3\" -edit $tfOscTokens[2];",
-                                          "setAttr pCube1.translateZ 3;",
-                                          "textField -text \"3\" -edit tfOscTokensNumber;"};
+  // Where the time goes: the nine MEL texts of a message run directly, without OSC.
   {
-    // zubCmd_getOSC would wait for a datagram; time it separately, with one queued each time.
     const int rounds = batches * kBatch;
-    Clock::time_point start = Clock::now();
+    std::vector<std::string> texts;
     for (int i = 0; i < rounds; ++i) {
-      for (std::size_t t = 1; t < texts.size(); ++t) run(texts[t]);
+      const std::array<std::string, 3> v = freshValues();
+      texts.push_back("textField -text \"/zubbase\" -edit tfOscChannel;");
+      texts.push_back("textField -text \"" + v[0] + " " + v[1] + " " + v[2] +
+                      "\" -edit tfOscMessage;");
+      for (int t = 0; t < 3; ++t) {
+        const std::string& value = v[static_cast<std::size_t>(t)];
+        texts.push_back("textField -text \"" + value + "\" -edit $tfOscTokens[" +
+                        std::to_string(t) + "];");
+        texts.push_back("setAttr pCube1.translate" + std::string(1, static_cast<char>('X' + t)) +
+                        " " + value + ";");
+      }
+      texts.push_back("textField -text \"3\" -edit tfOscTokensNumber;");
     }
+    Clock::time_point start = Clock::now();
+    for (const std::string& text : texts) run(text);
     const double melUs = secondsSince(start) * 1e6 / rounds;
     host.clearTrace();
     std::printf("  the 9 MEL texts alone: %.2f us/msg (%.0f%% of the end-to-end cost)\n", melUs,

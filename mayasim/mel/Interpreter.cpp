@@ -205,7 +205,7 @@ RunResult Interpreter::run(std::string_view source, std::string_view sourceName)
   Impl::StepScope steps(I);
   ++I.runDepth;
   try {
-    auto script = parseScript(source, sourceName);
+    const std::shared_ptr<const Script> script = I.parsed.parse(source, sourceName);
     result.value = I.runScript(*script, I.contextFor(sourceName), echoResults_ && I.runDepth == 1);
   } catch (const ParseError& e) {
     I.report(e.what(), Impl::describe(e), true);
@@ -228,7 +228,7 @@ void Interpreter::setStepBudget(std::uint64_t steps) {
 
 Value Interpreter::evaluate(std::string_view source) {
   Impl& I = *impl_;
-  auto script = parseScript(source, {});
+  const std::shared_ptr<const Script> script = I.parsed.parse(source, {});
   detail::Location saved = I.location;
   Impl::StepScope steps(I);
   Value v = I.runScript(*script, I.typed, false);

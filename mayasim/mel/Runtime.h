@@ -15,6 +15,7 @@
 
 #include "mel/Ast.h"
 #include "mel/Interpreter.h"
+#include "mel/ParseCache.h"
 #include "mel/Parser.h"
 
 namespace mel {
@@ -122,6 +123,7 @@ struct Interpreter::Impl {
   // After a name was bound in `scope`, the innermost scope of the running frame.
   void bound(const detail::Scope& scope);
   std::map<std::string, std::shared_ptr<detail::FileContext>> files;
+  detail::ParseCache parsed;  // the trees of short texts that run again and again
   std::vector<std::unique_ptr<detail::Frame>> frames;
   // Frames and scopes that ended, kept for the next call or block so that
   // neither costs an allocation (a few, cleared; see FrameGuard, ScopeGuard).
