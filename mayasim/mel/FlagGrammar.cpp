@@ -2,10 +2,34 @@
 
 #include <algorithm>
 #include <cctype>
+#include <cstdint>
 
 namespace mel {
 
 namespace {
+
+constexpr std::string_view kQuery = "query";  // compared by length first, without strlen
+
+// Which declarations a line has used so far. Commands declare a few dozen
+// flags, so the common case is a word of bits and no allocation.
+class GivenFlags {
+ public:
+  explicit GivenFlags(std::size_t decls) {
+    if (decls > kInline) many_.assign(decls, false);
+  }
+  bool test(std::size_t d) const { return many_.empty() ? (few_ >> d) & 1U : many_[d]; }
+  void set(std::size_t d) {
+    if (many_.empty())
+      few_ |= std::uint64_t{1} << d;
+    else
+      many_[d] = true;
+  }
+
+ private:
+  static constexpr std::size_t kInline = 64;
+  std::uint64_t few_ = 0;
+  std::vector<bool> many_;
+};
 
 std::optional<std::size_t> findDecl(const std::vector<FlagDecl>& decls, std::string_view name) {
   for (std::size_t i = 0; i < decls.size(); ++i)
@@ -15,7 +39,7 @@ std::optional<std::size_t> findDecl(const std::vector<FlagDecl>& decls, std::str
 
 bool queryRequested(const std::vector<FlagDecl>& decls, const Args& words) {
   const auto query = std::find_if(decls.begin(), decls.end(),
-                                  [](const FlagDecl& d) { return d.longName == "query"; });
+                                  [](const FlagDecl& d) { return d.longName == kQuery; });
   if (query == decls.end()) return false;
   const auto queryIndex = static_cast<std::size_t>(query - decls.begin());
   return std::any_of(words.begin(), words.end(), [&](const Value& w) {
@@ -39,7 +63,7 @@ FlagLine readFlags(const std::vector<FlagDecl>& decls, const Args& words) {
   line.query = queryRequested(decls, words);
   line.uses.reserve(words.size());
   line.positional.reserve(words.size());
-  std::vector<bool> given(decls.size(), false);
+  GivenFlags given(decls.size());
 
   for (std::size_t i = 0; i < words.size(); ++i) {
     std::optional<std::string_view> name = flagName(words[i]);
@@ -63,11 +87,11 @@ FlagLine readFlags(const std::vector<FlagDecl>& decls, const Args& words) {
     const auto first = words.begin() + static_cast<std::ptrdiff_t>(i + 1);
     const auto last = first + static_cast<std::ptrdiff_t>(count);
     i += count;
-    if (given[*d] && !decl.multiUse) {
+    if (given.test(*d) && !decl.multiUse) {
       line.problems.push_back("Flag '" + written + "' can only be used once.");
       continue;
     }
-    given[*d] = true;
+    given.set(*d);
     line.uses.push_back({*d, i - count, std::vector<Value>(first, last)});
   }
   return line;

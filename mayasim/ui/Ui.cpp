@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cctype>
 #include <functional>
+#include <iterator>
 
 #include "ui/TreeText.h"
 
@@ -142,9 +143,24 @@ Control* Ui::pick(std::string_view name, const std::vector<Control*>& found) con
   throw mel::Error("More than one object matches name: " + std::string(name));
 }
 
-Control* Ui::find(std::string_view name) const { return pick(name, matches(name)); }
+Control* Ui::onlyOneNamed(std::string_view name) const {
+  if (!name.empty() && name.front() == '|') name.remove_prefix(1);
+  if (name.empty() || name.find('|') != std::string_view::npos) return nullptr;
+  const auto it = byName_.lower_bound(name);
+  if (it == byName_.end() || it->first != name) return nullptr;
+  const auto next = std::next(it);
+  if (next != byName_.end() && next->first == name) return nullptr;
+  return it->second;
+}
+
+// A name only one control has is the common case, and needs no list.
+Control* Ui::find(std::string_view name) const {
+  if (Control* only = onlyOneNamed(name)) return only;
+  return pick(name, matches(name));
+}
 
 Control* Ui::find(std::string_view name, Kind kind) const {
+  if (Control* only = onlyOneNamed(name)) return only->kind() == kind ? only : nullptr;
   std::vector<Control*> found = matches(name);
   found.erase(std::remove_if(found.begin(), found.end(),
                              [kind](const Control* c) { return c->kind() != kind; }),

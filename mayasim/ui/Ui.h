@@ -113,6 +113,9 @@ class Ui {
  private:
   std::vector<Control*> matches(std::string_view name) const;
   Control* pick(std::string_view name, const std::vector<Control*>& found) const;
+  // The one control a plain short name names, or nullptr when the name is a
+  // path or more than one control (or none) has it.
+  Control* onlyOneNamed(std::string_view name) const;
   std::string newName(Kind kind);
   bool nameInUse(const std::string& name) const;
 

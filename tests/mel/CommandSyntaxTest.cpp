@@ -122,6 +122,31 @@ TEST(CommandArgs, ReportsBadFlagsWithMelWording) {
   EXPECT_EQ(message({Value("-n"), Value("-weird")}), "no error");  // a value may look like a flag
 }
 
+// A command may declare more flags than fit in one word of bits (plug-in
+// syntaxes have no limit): the once-only rule holds past the 64th as well.
+TEST(CommandArgs, OnceOnlyHoldsForLongFlagLists) {
+  std::vector<mel::FlagDecl> flags;
+  for (int i = 0; i < 70; ++i)
+    flags.push_back({"f" + std::to_string(i), "flag" + std::to_string(i), 1});
+  flags.push_back({"m", "many", 1, true});
+  auto message = [&](Args args) -> std::string {
+    try {
+      mel::CommandArgs a("cmd", flags, args);
+      return "uses " + std::to_string(a.uses("many").size()) + ", f69 " +
+             (a.has("flag69") ? a.arg("flag69").asString() : "-");
+    } catch (const mel::Error& e) {
+      return e.what();
+    }
+  };
+  EXPECT_EQ(
+      message({Value("-f63"), Value("a"), Value("-f64"), Value("b"), Value("-f69"), Value("c")}),
+      "uses 0, f69 c");
+  EXPECT_EQ(message({Value("-f69"), Value("a"), Value("-flag69"), Value("b")}),
+            "Flag '-flag69' can only be used once.");
+  EXPECT_EQ(message({Value("-m"), Value(1), Value("-m"), Value(2), Value("-many"), Value(3)}),
+            "uses 3, f69 -");
+}
+
 TEST(CommandArgs, ToBoolAcceptsMelSpellings) {
   for (const char* t : {"true", "on", "yes", "1", "TRUE"}) EXPECT_TRUE(mel::toBool(Value(t))) << t;
   for (const char* f : {"false", "off", "no", "0"}) EXPECT_FALSE(mel::toBool(Value(f))) << f;

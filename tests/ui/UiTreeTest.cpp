@@ -111,6 +111,23 @@ TEST(UiTree, FindsByShortNamePathAndPathTail) {
   EXPECT_EQ(errorOf([&] { ui.find("go"); }), "More than one object matches name: go");
 }
 
+TEST(UiTree, UniqueShortNamesAreFoundWithOrWithoutTheirKind) {
+  ui::Ui ui;
+  ui.createWindow("w");
+  ui.createControl(Kind::ColumnLayout, "col");
+  Control& field = ui.createControl(Kind::TextField, "tf");
+  ui.createControl(Kind::Button, "tf2");
+
+  EXPECT_EQ(ui.find("tf"), &field);
+  EXPECT_EQ(ui.find("|tf"), &field);  // a leading bar alone does not make a path
+  EXPECT_EQ(ui.find("tf", Kind::TextField), &field);
+  EXPECT_EQ(ui.find("tf", Kind::Button), nullptr);
+  EXPECT_EQ(ui.find("t"), nullptr);
+  EXPECT_EQ(&ui.get("w|col|tf", Kind::TextField), &field);
+  EXPECT_EQ(errorOf([&] { ui.get("tf", Kind::Button); }), "Object 'tf' is not a button.");
+  EXPECT_EQ(errorOf([&] { ui.get("tf3", Kind::Button); }), "Object 'tf3' not found.");
+}
+
 TEST(UiTree, LookupFollowsDeletionsClearsAndWholePathSegments) {
   ui::Ui ui;
   ui.createWindow("a");
