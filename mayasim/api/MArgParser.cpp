@@ -133,23 +133,24 @@ MArgParser::MArgParser(const MSyntax& syntax, const MArgList& argList, MStatus* 
   for (const std::string& problem : line.problems) fail(status, problem);
   impl_->query = line.query;
   impl_->positional = std::move(line.positional);
-  for (mel::FlagUse& use : line.uses) {
+  for (const mel::FlagUse& use : line.uses) {
     if (use.decl < firstSyntaxFlag) {
       if (decls[use.decl].longName == "edit") impl_->edit = true;
       continue;
     }
     const ObjectAccess::SyntaxFlag& flag = sx.flags[use.decl - firstSyntaxFlag];
     mel::Args values;
-    for (std::size_t k = 0; k < use.values.size(); ++k) {
-      std::optional<mel::Value> value = convert(use.values[k], flag.argTypes[k]);
+    for (std::size_t k = 0; k < use.count; ++k) {
+      const mel::Value& word = args[use.word + 1 + k];
+      std::optional<mel::Value> value = convert(word, flag.argTypes[k]);
       if (!value) {
         fail(status, "Invalid argument for flag " + args[use.word].asString() + ": " +
-                         mayasim::argAsString(use.values[k]));
+                         mayasim::argAsString(word));
         break;
       }
       values.push_back(std::move(*value));
     }
-    if (values.size() == use.values.size()) impl_->uses[flag.longName].push_back(std::move(values));
+    if (values.size() == use.count) impl_->uses[flag.longName].push_back(std::move(values));
   }
 
   std::size_t objectCount = impl_->objects().size();

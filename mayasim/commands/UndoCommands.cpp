@@ -8,7 +8,7 @@ namespace commands {
 namespace {
 
 mel::Value undoCmd(scene::Scene& scene, mel::Interpreter& interp, const mel::Args& args) {
-  mel::CommandArgs a("undo", {}, args);
+  mel::CommandArgs a("undo", mel::kNoFlags, args);
   if (auto label = scene.undoQueue().undo()) {
     interp.output().info("// Undo: " + *label + " //");
   } else {
@@ -18,7 +18,7 @@ mel::Value undoCmd(scene::Scene& scene, mel::Interpreter& interp, const mel::Arg
 }
 
 mel::Value redoCmd(scene::Scene& scene, mel::Interpreter& interp, const mel::Args& args) {
-  mel::CommandArgs a("redo", {}, args);
+  mel::CommandArgs a("redo", mel::kNoFlags, args);
   if (auto label = scene.undoQueue().redo()) {
     interp.output().info("// Redo: " + *label + " //");
   } else {
@@ -28,7 +28,7 @@ mel::Value redoCmd(scene::Scene& scene, mel::Interpreter& interp, const mel::Arg
 }
 
 mel::Value flushUndoCmd(scene::Scene& scene, mel::Interpreter&, const mel::Args& args) {
-  mel::CommandArgs a("flushUndo", {}, args);
+  mel::CommandArgs a("flushUndo", mel::kNoFlags, args);
   scene.undoQueue().flush();
   return {};
 }

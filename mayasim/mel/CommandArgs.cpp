@@ -2,7 +2,9 @@
 
 #include <algorithm>
 #include <cctype>
+#include <cstddef>
 #include <cstdlib>
+#include <utility>
 
 #include "mel/Error.h"
 
@@ -18,36 +20,39 @@ std::string lower(std::string s) {
 
 }  // namespace
 
+const std::vector<FlagDecl> kNoFlags;
+
 CommandArgs::CommandArgs(const std::string& command, const std::vector<FlagDecl>& flags,
                          const Args& args)
-    : command_(command) {
+    : command_(command), decls_(flags), words_(args) {
   FlagLine line = readFlags(flags, args);
   if (!line.problems.empty()) throw Error(line.problems.front());
-  flags_.reserve(line.uses.size());
-  for (FlagUse& use : line.uses)
-    flags_.emplace_back(flags[use.decl].longName, std::move(use.values));
+  uses_ = std::move(line.uses);
   positional_ = std::move(line.positional);
   query_ = line.query;
 }
 
 bool CommandArgs::has(std::string_view longName) const {
-  return std::any_of(flags_.begin(), flags_.end(),
-                     [&](const auto& f) { return f.first == longName; });
+  return std::any_of(uses_.begin(), uses_.end(),
+                     [&](const FlagUse& u) { return decls_[u.decl].longName == longName; });
 }
 
 const Value& CommandArgs::arg(std::string_view longName, int i) const {
-  for (const auto& [name, values] : flags_) {
-    if (name != longName) continue;
-    if (i < 0 || static_cast<std::size_t>(i) >= values.size()) break;
-    return values[static_cast<std::size_t>(i)];
+  for (const FlagUse& u : uses_) {
+    if (decls_[u.decl].longName != longName) continue;
+    if (i < 0 || static_cast<std::size_t>(i) >= u.count) break;
+    return words_[u.word + 1 + static_cast<std::size_t>(i)];
   }
   throw Error(command_ + ": flag '-" + std::string(longName) + "' has no value.");
 }
 
 std::vector<std::vector<Value>> CommandArgs::uses(std::string_view longName) const {
   std::vector<std::vector<Value>> out;
-  for (const auto& [name, values] : flags_)
-    if (name == longName) out.push_back(values);
+  for (const FlagUse& u : uses_) {
+    if (decls_[u.decl].longName != longName) continue;
+    const auto first = words_.begin() + static_cast<std::ptrdiff_t>(u.word + 1);
+    out.emplace_back(first, first + static_cast<std::ptrdiff_t>(u.count));
+  }
   return out;
 }
 

@@ -11,7 +11,6 @@
 
 #include <string>
 #include <string_view>
-#include <utility>
 #include <vector>
 
 #include "mel/FlagGrammar.h"
@@ -19,12 +18,19 @@
 
 namespace mel {
 
+// The table of a command that takes no flags.
+extern const std::vector<FlagDecl> kNoFlags;
+
 class CommandArgs {
  public:
   // Throws mel::Error with the first problem the grammar met:
   // "Invalid flag '-x'", "Flag '-x' must be passed 1 argument(s).",
   // "Flag '-x' can only be used once.".
+  // The flag values are read in place: `flags` (a command's static table)
+  // and `args` must outlive this object.
   CommandArgs(const std::string& command, const std::vector<FlagDecl>& flags, const Args& args);
+  CommandArgs(const std::string&, std::vector<FlagDecl>&&, const Args&) = delete;
+  CommandArgs(const std::string&, const std::vector<FlagDecl>&, Args&&) = delete;
 
   bool has(std::string_view longName) const;
   // Argument i of the flag's first use; throws mel::Error when absent.
@@ -39,7 +45,9 @@ class CommandArgs {
 
  private:
   std::string command_;
-  std::vector<std::pair<std::string, std::vector<Value>>> flags_;  // by long name, in order
+  const std::vector<FlagDecl>& decls_;
+  const Args& words_;
+  std::vector<FlagUse> uses_;  // in the order given
   Args positional_;
   bool query_ = false;
 };

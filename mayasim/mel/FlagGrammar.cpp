@@ -84,15 +84,14 @@ FlagLine readFlags(const std::vector<FlagDecl>& decls, const Args& words) {
                               " argument(s).");
       break;  // nothing follows that could be read
     }
-    const auto first = words.begin() + static_cast<std::ptrdiff_t>(i + 1);
-    const auto last = first + static_cast<std::ptrdiff_t>(count);
+    const std::size_t flagWord = i;
     i += count;
     if (given.test(*d) && !decl.multiUse) {
       line.problems.push_back("Flag '" + written + "' can only be used once.");
       continue;
     }
     given.set(*d);
-    line.uses.push_back({*d, i - count, std::vector<Value>(first, last)});
+    line.uses.push_back({*d, flagWord, count});
   }
   return line;
 }

@@ -31,11 +31,11 @@ struct FlagDecl {
 // The flag word's name without its dash, or nothing when `word` is a value.
 std::optional<std::string_view> flagName(const Value& word);
 
-// A flag given on the line, with the values that followed it.
+// A flag given on the line; its values are the `count` words after it.
 struct FlagUse {
-  std::size_t decl;  // index into the declarations
-  std::size_t word;  // index of the flag word
-  std::vector<Value> values;
+  std::size_t decl;   // index into the declarations
+  std::size_t word;   // index of the flag word
+  std::size_t count;  // values that followed it
 };
 
 struct FlagLine {

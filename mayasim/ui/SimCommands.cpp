@@ -29,7 +29,7 @@ void requireUsable(const Control& c, const std::string& command) {
 }
 
 mel::Value simPress(mel::Interpreter& interp, Ui& ui, const mel::Args& args) {
-  mel::CommandArgs a("simPress", {}, args);
+  mel::CommandArgs a("simPress", mel::kNoFlags, args);
   Control& button = ui.get(onlyArg(a, "simPress", 0, 1).asString(), Kind::Button);
   requireUsable(button, "simPress");
   return runStored(interp, button.propString("command"));
@@ -73,7 +73,7 @@ mel::Value simSetValue(mel::Interpreter& interp, Ui& ui, const mel::Args& args) 
 }
 
 mel::Value simEnter(mel::Interpreter& interp, Ui& ui, const mel::Args& args) {
-  mel::CommandArgs a("simEnter", {}, args);
+  mel::CommandArgs a("simEnter", mel::kNoFlags, args);
   const std::size_t count = a.positional().size();
   if (count != 1 && count != 2)
     throw mel::Error("simEnter: Expected a text field and an optional text.");
@@ -88,7 +88,7 @@ mel::Value simEnter(mel::Interpreter& interp, Ui& ui, const mel::Args& args) {
 }
 
 mel::Value simUI(mel::Interpreter& interp, Ui& ui, const mel::Args& args) {
-  mel::CommandArgs a("simUI", {}, args);
+  mel::CommandArgs a("simUI", mel::kNoFlags, args);
   if (a.positional().size() > 1) throw mel::Error("simUI: Give at most one name.");
   std::string text =
       a.positional().empty() ? ui.treeText() : ui.treeText(&ui.get(a.positional()[0].asString()));
@@ -97,7 +97,7 @@ mel::Value simUI(mel::Interpreter& interp, Ui& ui, const mel::Args& args) {
 }
 
 mel::Value simWindows(mel::Interpreter& interp, Ui& ui, const mel::Args& args) {
-  mel::CommandArgs a("simWindows", {}, args);
+  mel::CommandArgs a("simWindows", mel::kNoFlags, args);
   if (!a.positional().empty()) throw mel::Error("simWindows: Takes no arguments.");
   std::vector<std::string> names;
   for (const auto& w : ui.windows()) {

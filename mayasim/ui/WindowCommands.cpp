@@ -14,7 +14,7 @@ std::string pathOrNone(const Control* c) { return c ? c->path() : "NONE"; }
 
 // showWindow [name]: no name shows the most recently created window.
 mel::Value showWindow(Ui& ui, const mel::Args& args) {
-  mel::CommandArgs a("showWindow", {}, args);
+  mel::CommandArgs a("showWindow", mel::kNoFlags, args);
   if (a.positional().size() > 1) throw mel::Error("showWindow: Give at most one window name.");
   Control* window = nullptr;
   if (a.positional().empty()) {

@@ -85,9 +85,9 @@ TEST(CommandArgs, ParsesFlagsByShortOrLongNameKeepingValueTypes) {
                                       {"q", "query", 0},
                                       {"e", "edit", 0},
                                       {"ch", "child", 1, true}};
-  mel::CommandArgs a("cmd", flags,
-                     {Value("-n"), Value("x"), Value("obj"), Value("-widthHeight"), Value(3),
-                      Value(4.5), Value("-ch"), Value("a"), Value("-ch"), Value("b")});
+  const Args words = {Value("-n"), Value("x"),   Value("obj"), Value("-widthHeight"), Value(3),
+                      Value(4.5),  Value("-ch"), Value("a"),   Value("-ch"),          Value("b")};
+  mel::CommandArgs a("cmd", flags, words);
   EXPECT_TRUE(a.has("name"));
   EXPECT_EQ(a.arg("name"), Value("x"));
   EXPECT_EQ(a.arg("widthHeight", 1), Value(4.5));
@@ -99,7 +99,8 @@ TEST(CommandArgs, ParsesFlagsByShortOrLongNameKeepingValueTypes) {
 
 TEST(CommandArgs, QueryModeAnywhereMeansFlagsTakeNoValues) {
   std::vector<mel::FlagDecl> flags = {{"tx", "text", 1}, {"q", "query", 0}};
-  mel::CommandArgs a("textField", flags, {Value("-text"), Value("tf1"), Value("-q")});
+  const Args words = {Value("-text"), Value("tf1"), Value("-q")};
+  mel::CommandArgs a("textField", flags, words);
   EXPECT_TRUE(a.query());
   EXPECT_TRUE(a.has("text"));
   EXPECT_EQ(a.positional(), (Args{Value("tf1")}));
