@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "mel/NodeArena.h"
 #include "mel/Value.h"
 
 namespace mel {
@@ -43,7 +44,7 @@ struct Expr : Node {
   const ExprKind kind;
   int height = 1;  // levels of nesting below and including this node
 };
-using ExprPtr = std::unique_ptr<Expr>;
+using ExprPtr = NodePtr<Expr>;
 
 enum class UnaryOp { Negate, Not };
 enum class BinaryOp { Add, Sub, Mul, Div, Mod, Cross, Eq, NotEq, Less, LessEq, Greater, GreaterEq };
@@ -173,7 +174,7 @@ struct Stmt : Node {
   virtual ~Stmt() = default;
   const StmtKind kind;
 };
-using StmtPtr = std::unique_ptr<Stmt>;
+using StmtPtr = NodePtr<Stmt>;
 
 struct ExprStmt : Stmt {
   ExprStmt() : Stmt(StmtKind::Expr) {}
@@ -254,11 +255,12 @@ struct Param {
 };
 
 struct ProcDef : Node {
+  std::shared_ptr<NodeArena> arena;  // first, so that it goes after the body
   std::string name;
   bool global = false;
   std::optional<ValueType> returnType;
   std::vector<Param> params;
-  std::unique_ptr<BlockStmt> body;
+  NodePtr<BlockStmt> body;
 };
 
 struct ProcStmt : Stmt {
@@ -271,6 +273,7 @@ struct SimpleStmt : Stmt {  // break, continue, empty
 };
 
 struct Script {
+  std::shared_ptr<NodeArena> arena;  // first, so that it goes after the statements
   std::vector<StmtPtr> statements;
 };
 

@@ -18,6 +18,11 @@ std::string lower(std::string s) {
   return s;
 }
 
+std::uint64_t maskBit(std::string_view name) {
+  const unsigned first = name.empty() ? 0U : static_cast<unsigned char>(name[0]);
+  return std::uint64_t{1} << ((name.size() + first * 5) % 64);
+}
+
 }  // namespace
 
 const std::vector<FlagDecl> kNoFlags;
@@ -28,11 +33,13 @@ CommandArgs::CommandArgs(const std::string& command, const std::vector<FlagDecl>
   FlagLine line = readFlags(flags, args);
   if (!line.problems.empty()) throw Error(line.problems.front());
   uses_ = std::move(line.uses);
+  for (const FlagUse& u : uses_) givenMask_ |= maskBit(flags[u.decl].longName);
   positional_ = std::move(line.positional);
   query_ = line.query;
 }
 
 bool CommandArgs::has(std::string_view longName) const {
+  if ((givenMask_ & maskBit(longName)) == 0) return false;
   return std::any_of(uses_.begin(), uses_.end(),
                      [&](const FlagUse& u) { return decls_[u.decl].longName == longName; });
 }

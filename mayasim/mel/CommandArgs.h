@@ -9,6 +9,7 @@
 // every flag takes no argument, as in MEL: `textField -q -text tf1`.
 #pragma once
 
+#include <cstdint>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -48,6 +49,9 @@ class CommandArgs {
   const std::vector<FlagDecl>& decls_;
   const Args& words_;
   std::vector<FlagUse> uses_;  // in the order given
+  // A bit for each long name given, by its length and first letter: most
+  // names a command asks about were not given and are refused by it alone.
+  std::uint64_t givenMask_ = 0;
   Args positional_;
   bool query_ = false;
 };

@@ -1,6 +1,7 @@
 #include "mel/ParseCache.h"
 
 #include <algorithm>
+#include <functional>
 #include <utility>
 
 #include "mel/Parser.h"
@@ -9,15 +10,12 @@ namespace mel::detail {
 
 namespace {
 
-// FNV-1a over the name, a separator and the text.
+// The text's hash (the library's, which reads words rather than bytes),
+// mixed with its name's.
 std::uint64_t hashOf(std::string_view source, std::string_view sourceName) {
-  std::uint64_t h = 14695981039346656037ull;
-  auto add = [&h](std::string_view s) {
-    for (unsigned char c : s) h = (h ^ c) * 1099511628211ull;
-  };
-  add(sourceName);
-  h = (h ^ 0xffu) * 1099511628211ull;
-  add(source);
+  const std::hash<std::string_view> hash;
+  std::uint64_t h = hash(source);
+  if (!sourceName.empty()) h ^= hash(sourceName) * 0x9e3779b97f4a7c15ull;
   return h | 1;  // 0 marks an empty seen slot
 }
 

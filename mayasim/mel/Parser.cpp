@@ -73,6 +73,7 @@ std::optional<ValueType> Parser::typeName() const {
 
 std::unique_ptr<Script> Parser::script() {
   auto s = std::make_unique<Script>();
+  s->arena = arena_;
   while (!check(TokenKind::End)) s->statements.push_back(statement());
   return s;
 }
@@ -83,8 +84,8 @@ StmtPtr Parser::statement() {
     case TokenKind::LBrace:
       return block();
     case TokenKind::Semicolon: {
-      auto s = std::make_unique<SimpleStmt>(StmtKind::Empty);
-      s->line = cur_.start.line;
+      auto s = node<SimpleStmt>(cur_, StmtKind::Empty);
+      s->column = 0;
       advance();
       return s;
     }
@@ -253,9 +254,7 @@ StmtPtr Parser::switchStatement() {
 StmtPtr Parser::jumpStatement() {
   bool isBreak = cur_.text() == "break";
   if (loopDepth_ == 0 && (!isBreak || switchDepth_ == 0)) fail(cur_);
-  auto s = std::make_unique<SimpleStmt>(isBreak ? StmtKind::Break : StmtKind::Continue);
-  s->line = cur_.start.line;
-  s->column = cur_.start.column;
+  auto s = node<SimpleStmt>(cur_, isBreak ? StmtKind::Break : StmtKind::Continue);
   advance();
   terminator();
   return s;
@@ -283,7 +282,7 @@ StmtPtr Parser::globalStatement() {
   return d;
 }
 
-std::unique_ptr<DeclStmt> Parser::declaration(bool global, const Token& start) {
+NodePtr<DeclStmt> Parser::declaration(bool global, const Token& start) {
   auto d = node<DeclStmt>(start);
   d->global = global;
   d->scalarType = *typeName();
@@ -310,6 +309,7 @@ StmtPtr Parser::procDefinition(bool global, const Token& start) {
   if (inProc_) fail(start);
   advance();  // proc
   auto def = std::make_shared<ProcDef>();
+  def->arena = arena_;
   def->line = start.start.line;
   def->column = start.start.column;
   def->global = global;

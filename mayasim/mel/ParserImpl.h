@@ -3,8 +3,10 @@
 #pragma once
 
 #include <initializer_list>
+#include <memory>
 #include <optional>
 #include <string_view>
+#include <utility>
 
 #include "mel/Ast.h"
 #include "mel/Lexer.h"
@@ -48,9 +50,9 @@ class Parser {
   void restore(State s);
   [[noreturn]] void fail(const Token& at) const;
   [[noreturn]] void failMeaning(const Token& at, const std::string& message) const;
-  template <class T>
-  std::unique_ptr<T> node(const Token& at) const {
-    auto n = std::make_unique<T>();
+  template <class T, class... Args>
+  NodePtr<T> node(const Token& at, Args&&... args) const {
+    NodePtr<T> n(arena_->make<T>(std::forward<Args>(args)...));
     n->line = at.start.line;
     n->column = at.start.column;
     return n;
@@ -68,7 +70,7 @@ class Parser {
   StmtPtr returnStatement();
   StmtPtr globalStatement();
   StmtPtr procDefinition(bool global, const Token& start);
-  std::unique_ptr<DeclStmt> declaration(bool global, const Token& start);
+  NodePtr<DeclStmt> declaration(bool global, const Token& start);
   StmtPtr expressionStatement();
   StmtPtr commandStatement();
   void terminator();
@@ -101,6 +103,7 @@ class Parser {
   void commandArguments(CallExpr& call, bool inBackquote);
   ExprPtr commandArgumentExpression(char first);
 
+  std::shared_ptr<NodeArena> arena_ = std::make_shared<NodeArena>();
   Lexer lex_;
   Token cur_;
   int depth_ = 0;
