@@ -129,19 +129,23 @@ class External {
 
   bool available() const { return childCpuSeconds({exe_, script_.string()}) >= 0; }
 
-  // Median CPU seconds of one `proc(n)`, start-up subtracted.
+  // Median CPU seconds of one `proc(n)`, start-up subtracted. The call is
+  // repeated until a run holds some millions of iterations, so that a short
+  // program's work stands well above the noise of the start-up it sheds.
   double seconds(const Program& p, int runs) const {
+    const int repeats = std::max(kMinRepeats, (kIterationsPerRun + p.n - 1) / p.n);
     std::vector<double> startup, full;
     for (int i = 0; i < runs; ++i) {
       startup.push_back(childCpuSeconds({exe_, script_.string()}));
       full.push_back(childCpuSeconds(
-          {exe_, script_.string(), p.proc, std::to_string(p.n), std::to_string(kRepeats)}));
+          {exe_, script_.string(), p.proc, std::to_string(p.n), std::to_string(repeats)}));
     }
-    return std::max(0.0, median(full) - median(startup)) / kRepeats;
+    return std::max(0.0, median(full) - median(startup)) / repeats;
   }
 
  private:
-  static constexpr int kRepeats = 10;
+  static constexpr int kMinRepeats = 10;
+  static constexpr int kIterationsPerRun = 2000000;
   std::string exe_;
   std::filesystem::path script_;
 };
