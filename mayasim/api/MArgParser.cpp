@@ -141,7 +141,7 @@ MArgParser::MArgParser(const MSyntax& syntax, const MArgList& argList, MStatus* 
     const ObjectAccess::SyntaxFlag& flag = sx.flags[use.decl - firstSyntaxFlag];
     mel::Args values;
     for (std::size_t k = 0; k < use.count; ++k) {
-      const mel::Value& word = args[use.word + 1 + k];
+      const mel::Value& word = args[use.firstValue() + k];
       std::optional<mel::Value> value = convert(word, flag.argTypes[k]);
       if (!value) {
         fail(status, "Invalid argument for flag " + args[use.word].asString() + ": " +

@@ -38,26 +38,27 @@ CommandArgs::CommandArgs(const std::string& command, const std::vector<FlagDecl>
   query_ = line.query;
 }
 
-bool CommandArgs::has(std::string_view longName) const {
-  if ((givenMask_ & maskBit(longName)) == 0) return false;
-  return std::any_of(uses_.begin(), uses_.end(),
-                     [&](const FlagUse& u) { return decls_[u.decl].longName == longName; });
+const FlagUse* CommandArgs::firstUse(std::string_view longName) const {
+  if ((givenMask_ & maskBit(longName)) == 0) return nullptr;
+  for (const FlagUse& u : uses_)
+    if (named(u, longName)) return &u;
+  return nullptr;
 }
 
+bool CommandArgs::has(std::string_view longName) const { return firstUse(longName) != nullptr; }
+
 const Value& CommandArgs::arg(std::string_view longName, int i) const {
-  for (const FlagUse& u : uses_) {
-    if (decls_[u.decl].longName != longName) continue;
-    if (i < 0 || static_cast<std::size_t>(i) >= u.count) break;
-    return words_[u.word + 1 + static_cast<std::size_t>(i)];
-  }
+  const FlagUse* u = firstUse(longName);
+  if (u && i >= 0 && static_cast<std::size_t>(i) < u->count)
+    return words_[u->firstValue() + static_cast<std::size_t>(i)];
   throw Error(command_ + ": flag '-" + std::string(longName) + "' has no value.");
 }
 
 std::vector<std::vector<Value>> CommandArgs::uses(std::string_view longName) const {
   std::vector<std::vector<Value>> out;
   for (const FlagUse& u : uses_) {
-    if (decls_[u.decl].longName != longName) continue;
-    const auto first = words_.begin() + static_cast<std::ptrdiff_t>(u.word + 1);
+    if (!named(u, longName)) continue;
+    const auto first = words_.begin() + static_cast<std::ptrdiff_t>(u.firstValue());
     out.emplace_back(first, first + static_cast<std::ptrdiff_t>(u.count));
   }
   return out;

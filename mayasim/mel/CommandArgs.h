@@ -45,6 +45,11 @@ class CommandArgs {
   bool edit() const { return has("edit"); }
 
  private:
+  bool named(const FlagUse& u, std::string_view longName) const {
+    return decls_[u.decl].longName == longName;
+  }
+  const FlagUse* firstUse(std::string_view longName) const;
+
   std::string command_;
   const std::vector<FlagDecl>& decls_;
   const Args& words_;

@@ -36,6 +36,7 @@ struct FlagUse {
   std::size_t decl;   // index into the declarations
   std::size_t word;   // index of the flag word
   std::size_t count;  // values that followed it
+  std::size_t firstValue() const { return word + 1; }
 };
 
 struct FlagLine {

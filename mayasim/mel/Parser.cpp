@@ -85,7 +85,6 @@ StmtPtr Parser::statement() {
       return block();
     case TokenKind::Semicolon: {
       auto s = node<SimpleStmt>(cur_, StmtKind::Empty);
-      s->column = 0;
       advance();
       return s;
     }
